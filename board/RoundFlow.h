@@ -1,0 +1,18 @@
+#pragma once
+
+#include "board/BoardState.h"
+#include "match/MatchRecord.h"
+
+// The round's life between moves: start of a match, the watcher, the announcement, New Game.
+
+// After the setup dialog has closed at load.
+void StartFirstMatch(BoardState& board, MatchRecord& record);
+// The board window became active: the watcher runs from now on.
+void ActivateBoard(BoardState& board);
+// One poll of the watcher: a finished round starts the announcement timer.
+void WatchOutcome(BoardState& board);
+// One tick of the announcement timer.
+void AnnounceTick(BoardState& board, MatchRecord& record);
+// After the setup dialog of New Game has closed with OK. Also ends any announcement, so an
+// old announcement cannot clear the new match's board.
+void NewGame(BoardState& board, MatchRecord& record);

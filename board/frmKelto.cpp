@@ -1,0 +1,338 @@
+#include "board/frmKelto.h"
+
+#include "board/RoundFlow.h"
+#include "platform/LineControl.h"
+#include "platform/Platform.h"
+#include "results/frmResults.h"
+#include "setup/frmMain.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+constexpr QSize ClientSize(301, 290);
+constexpr std::array<int, 3> MarkLeft{40, 128, 216};
+constexpr std::array<int, 3> MarkTop{45, 130, 220};
+
+struct Rule {
+    QPoint From;
+    QPoint To;
+    int Width;
+};
+
+// Line1..Line4: the grid, always shown.
+constexpr std::array<Rule, 4> GridRules{{
+    {{24, 190}, {272, 190}, 5},
+    {{24, 104}, {272, 104}, 5},
+    {{186, 24}, {186, 270}, 5},
+    {{101, 24}, {101, 270}, 5},
+}};
+
+// In the order of the overlays: l1..l6, lL, lR.
+constexpr std::array<Rule, OverlayCount> OverlayRules{{
+    {{24, 60}, {273, 60}, 3},
+    {{24, 144}, {273, 144}, 3},
+    {{24, 232}, {273, 232}, 3},
+    {{56, 24}, {56, 272}, 3},
+    {{144, 24}, {144, 272}, 3},
+    {{232, 24}, {232, 272}, 3},
+    {{30, 32}, {262, 264}, 2},
+    {{273, 16}, {25, 264}, 2},
+}};
+
+QPixmap MarkPixmap(const QString& name, qreal devicePixelRatio)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/resources/%1.png").arg(name));
+    icon.addFile(QStringLiteral(":/resources/%1@2x.png").arg(name));
+    return icon.pixmap(QSize(32, 32), devicePixelRatio);
+}
+
+QLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(platform::BannerFont(pointSize));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->move(at);
+    label->adjustSize();
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+frmKelto::frmKelto(MatchRecord& record, RandomSource& random, std::function<void()> endProgram)
+    : Record(record), Random(random), EndProgram(std::move(endProgram))
+{
+    setWindowTitle(QStringLiteral("Zorvane"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QIcon icon;
+    for (const char* file : {"zorvane-16", "zorvane-16@2x", "zorvane-32", "zorvane-32@2x"}) {
+        icon.addFile(QStringLiteral(":/resources/%1.png").arg(QLatin1String(file)));
+    }
+    setWindowIcon(icon);
+    CreateMenus();
+    CreateBoard();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer1.setInterval(500);
+    connect(&Timer1, &QTimer::timeout, this, &frmKelto::Timer1_Timer);
+    // The watcher runs once on the next turn of the event loop after a round may have ended,
+    // instead of waking the program every millisecond.
+    Timer2.setSingleShot(true);
+    Timer2.setInterval(0);
+    connect(&Timer2, &QTimer::timeout, this, &frmKelto::Timer2_Timer);
+}
+
+frmKelto::~frmKelto() = default;
+
+void frmKelto::CreateMenus()
+{
+    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuGameNew = mnuGame->addAction(QStringLiteral("&New Game"));
+    mnuGameNew->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuResults = mnuGame->addAction(QStringLiteral("&Results"));
+    mnuGame->addSeparator();
+    mnuGameExit = mnuGame->addAction(QStringLiteral("E&xit"));
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About..."));
+
+    connect(mnuGameNew, &QAction::triggered, this, &frmKelto::mnuGameNew_Click);
+    connect(mnuResults, &QAction::triggered, this, &frmKelto::mnuResults_Click);
+    connect(mnuGameExit, &QAction::triggered, this, &frmKelto::mnuGameExit_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmKelto::mnuHelpAbout_Click);
+}
+
+void frmKelto::CreateBoard()
+{
+    Client = new QWidget(this);
+    Client->setFixedSize(ClientSize);
+    Client->setMouseTracking(true);
+    Client->installEventFilter(this);
+    setCentralWidget(Client);
+
+    for (std::size_t i = 0; i < GridRules.size(); ++i) {
+        GridLines[i] =
+            new LineControl(GridRules[i].From, GridRules[i].To, GridRules[i].Width, Client);
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap o = MarkPixmap(QStringLiteral("imgO"), ratio);
+    const QPixmap x = MarkPixmap(QStringLiteral("imgX"), ratio);
+    for (std::size_t cell = 0; cell < 9; ++cell) {
+        const QPoint at(MarkLeft[cell % 3], MarkTop[cell / 3]);
+        for (auto [pictures, pixmap] : {std::pair{&imgO, &o}, std::pair{&imgX, &x}}) {
+            auto* picture = new QLabel(Client);
+            picture->setPixmap(*pixmap);
+            picture->setGeometry(QRect(at, QSize(32, 32)));
+            picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+            picture->hide();
+            (*pictures)[cell] = picture;
+        }
+    }
+    // Created after the marks so that a winning line is drawn across them.
+    for (std::size_t i = 0; i < OverlayRules.size(); ++i) {
+        Overlays[i] = new LineControl(OverlayRules[i].From, OverlayRules[i].To,
+                                      OverlayRules[i].Width, Client);
+        Overlays[i]->hide();
+    }
+    lblRound = Banner(QStringLiteral("Next Round"), {0, 104}, 36.0, Client);
+    lblWin = Banner(QStringLiteral("Win"), {104, 176}, 27.75, Client);
+}
+
+bool frmKelto::Form_Load()
+{
+    if (!ShowSetup()) {
+        return false;
+    }
+    StartFirstMatch(State, Record);
+    ShowState();
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    return true;
+}
+
+bool frmKelto::ShowSetup()
+{
+    if (Setup == nullptr) {
+        Setup = new frmMain(Record, EndProgram, this);
+    }
+    return Setup->ShowModal();
+}
+
+void frmKelto::Form_Activate()
+{
+    ActivateBoard(State);
+    ShowState();
+}
+
+void frmKelto::Form_MouseMove(float x, float y)
+{
+    MovePointer(State, x, y);
+}
+
+void frmKelto::Form_Click()
+{
+    PausedInClick = false;
+    Click(State, Record, *this, Random);
+    ShowState();
+    if (PausedInClick) {
+        PausedInClick = false;
+        platform::DiscardQueuedInput();
+    }
+}
+
+void frmKelto::Timer1_Timer()
+{
+    AnnounceTick(State, Record);
+    ShowState();
+    repaint();
+}
+
+void frmKelto::Timer2_Timer()
+{
+    WatchOutcome(State);
+    ShowState();
+}
+
+void frmKelto::mnuGameNew_Click()
+{
+    if (!ShowSetup()) {
+        return;
+    }
+    NewGame(State, Record);
+    ShowState();
+    repaint();
+}
+
+void frmKelto::mnuResults_Click()
+{
+    frmResults results(Record, this);
+    results.exec();
+}
+
+void frmKelto::mnuGameExit_Click()
+{
+    close();
+}
+
+QString frmKelto::AboutText() const
+{
+    return windowTitle() + QStringLiteral("\r\n\r\n") + platform::CopyrightNotice();
+}
+
+void frmKelto::mnuHelpAbout_Click()
+{
+    QMessageBox::information(this, windowTitle(), AboutText());
+}
+
+void frmKelto::ShowState()
+{
+    for (std::size_t cell = 0; cell < 9; ++cell) {
+        imgO[cell]->setVisible(State.Marks[cell] == Mark::O);
+        imgX[cell]->setVisible(State.Marks[cell] == Mark::X);
+    }
+    for (std::size_t i = 0; i < OverlayCount; ++i) {
+        Overlays[i]->setVisible(State.OverlayShown[i]);
+    }
+    lblRound->setVisible(State.RoundBannerShown);
+    if (State.VerdictShown) {
+        const QString verdict = QString::fromStdString(State.VerdictText);
+        if (lblWin->text() != verdict || lblWin->isHidden()) {
+            lblWin->setText(verdict);
+            lblWin->adjustSize();
+            const double left = (Client->width() - lblWin->width()) / 2.0;
+            const double top = (Client->height() - lblWin->height()) / 2.0;
+            lblWin->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+        }
+    }
+    lblWin->setVisible(State.VerdictShown);
+    mnuGame->setEnabled(State.MenusEnabled);
+    mnuHelp->setEnabled(State.MenusEnabled);
+
+    // Enabling a running Timer1 keeps its rhythm: it is only started when stopped.
+    if (State.Timer1Enabled && !Timer1.isActive()) {
+        Timer1.start();
+    } else if (!State.Timer1Enabled && Timer1.isActive()) {
+        Timer1.stop();
+    }
+    if (State.Timer2Enabled && State.RoundOutcome != OutcomeInPlay && !Timer1.isActive()) {
+        Timer2.start();
+    }
+}
+
+void frmKelto::RepaintNow()
+{
+    ShowState();
+    repaint();
+}
+
+void frmKelto::SetWaitCursor(bool waiting)
+{
+    platform::SetWaitCursor(waiting);
+}
+
+void frmKelto::Pause(std::chrono::milliseconds length)
+{
+    PausedInClick = true;
+    platform::Sleep(length);
+}
+
+bool frmKelto::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        Form_Activate();
+    }
+    return QMainWindow::event(event);
+}
+
+bool frmKelto::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != Client) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress &&
+        type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (type == QEvent::MouseMove) {
+        Form_MouseMove(static_cast<float>(mouse->position().x()),
+                       static_cast<float>(mouse->position().y()));
+    } else if (type != QEvent::MouseButtonRelease) {
+        PressedOnClient = mouse->button() == Qt::LeftButton;
+    } else if (mouse->button() == Qt::LeftButton && PressedOnClient &&
+               Client->rect().contains(mouse->position().toPoint())) {
+        // A click is a left press and release, both on the client area.
+        PressedOnClient = false;
+        Form_Click();
+    }
+    return true;
+}
+
+void frmKelto::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: every way of closing the board ends the program, without a question.
+    event->accept();
+    EndProgram();
+}

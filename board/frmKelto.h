@@ -1,0 +1,84 @@
+#pragma once
+
+#include "board/BoardState.h"
+#include "board/Round.h"
+#include "match/MatchRecord.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class LineControl;
+class frmMain;
+
+// The board window: applies the board's rules to its controls.
+class frmKelto final : public QMainWindow, private MoveHost {
+    Q_OBJECT
+
+  public:
+    frmKelto(MatchRecord& record, RandomSource& random, std::function<void()> endProgram);
+    ~frmKelto() override;
+
+    // Shows the setup dialog and prepares the first match. False when the user ended the
+    // program in the dialog instead.
+    bool Form_Load();
+
+    void Form_Activate();
+    void Form_MouseMove(float x, float y);
+    void Form_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void mnuGameNew_Click();
+    void mnuResults_Click();
+    void mnuGameExit_Click();
+    void mnuHelpAbout_Click();
+
+    [[nodiscard]] const BoardState& Board() const { return State; }
+    [[nodiscard]] QWidget* ClientArea() const { return Client; }
+    [[nodiscard]] frmMain* SetupDialog() const { return Setup; }
+    [[nodiscard]] QString AboutText() const;
+
+    std::array<QLabel*, 9> imgO{};
+    std::array<QLabel*, 9> imgX{};
+    std::array<LineControl*, 4> GridLines{};           // Line1..Line4
+    std::array<LineControl*, OverlayCount> Overlays{}; // l1..l6, lL, lR
+    QLabel* lblRound = nullptr;
+    QLabel* lblWin = nullptr;
+    QMenu* mnuGame = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuGameNew = nullptr;
+    QAction* mnuResults = nullptr;
+    QAction* mnuGameExit = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QTimer Timer1;
+    QTimer Timer2;
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateMenus();
+    void CreateBoard();
+    void ShowState();
+    bool ShowSetup();
+
+    void RepaintNow() override;
+    void SetWaitCursor(bool waiting) override;
+    void Pause(std::chrono::milliseconds length) override;
+
+    MatchRecord& Record;
+    RandomSource& Random;
+    std::function<void()> EndProgram;
+    BoardState State;
+    QWidget* Client = nullptr;
+    frmMain* Setup = nullptr;
+    bool PressedOnClient = false;
+    bool PausedInClick = false;
+};

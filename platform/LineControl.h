@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+// A drawn rule: a straight black line between two points of its parent, a given width.
+// It takes no mouse input, so the pointer reaches the window beneath.
+class LineControl final : public QWidget {
+  public:
+    LineControl(QPoint from, QPoint to, int width, QWidget* parent);
+
+    [[nodiscard]] QPoint From() const { return Start; }
+    [[nodiscard]] QPoint To() const { return End; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QPoint Start;
+    QPoint End;
+    int Width;
+};

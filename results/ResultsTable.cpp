@@ -1,0 +1,18 @@
+#include "results/ResultsTable.h"
+
+#include <algorithm>
+
+ResultsTable BuildResultsTable(const MatchRecord& record)
+{
+    ResultsTable table;
+    table.HeadingOne = record.PlayerOneName;
+    table.HeadingTwo = record.PlayerTwoName;
+    const auto rows = static_cast<std::size_t>(std::clamp(record.RoundIndex, 0, RoundsPerMatch));
+    for (std::size_t i = 0; i < rows; ++i) {
+        table.Rows.push_back(
+            {std::to_string(record.RoundScoreOne[i]), std::to_string(record.RoundScoreTwo[i])});
+    }
+    table.TotalOne = std::to_string(TotalOne(record));
+    table.TotalTwo = std::to_string(TotalTwo(record));
+    return table;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "match/MatchRecord.h"
+
+#include <string>
+#include <vector>
+
+// What the results dialog shows, computed from the record alone.
+struct ResultsTable {
+    struct Row {
+        std::string PointsOne;
+        std::string PointsTwo;
+    };
+    std::string HeadingOne;
+    std::string HeadingTwo;
+    std::vector<Row> Rows; // one per scored round
+    std::string TotalOne;
+    std::string TotalTwo;
+};
+
+inline constexpr int FirstRowTop = 56;
+inline constexpr int RowStep = 24; // 360 twips at 96 dpi
+
+[[nodiscard]] ResultsTable BuildResultsTable(const MatchRecord& record);

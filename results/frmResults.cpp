@@ -1,0 +1,102 @@
+#include "results/frmResults.h"
+
+#include "platform/LineControl.h"
+#include "results/ResultsTable.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* Cell(const QString& text, QPoint at, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+void SetCaption(QLabel* label, const std::string& text)
+{
+    label->setText(QString::fromStdString(text));
+    label->adjustSize();
+}
+
+} // namespace
+
+frmResults::frmResults(const MatchRecord& record, QWidget* owner) : QDialog(owner), Record(record)
+{
+    setWindowTitle(QStringLiteral("Zorvane"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(241, 261);
+
+    lblPlayer1 = Cell(QStringLiteral("Player 1"), {40, 16}, this);
+    lblPlayer2 = Cell(QStringLiteral("Player 2"), {160, 16}, this);
+    Line2 = new LineControl({8, 37}, {233, 37}, 1, this);
+    Line1 = new LineControl({120, 8}, {120, 208}, 1, this);
+    lblS1.push_back(Cell(QStringLiteral("0"), {56, 56}, this));
+    lblS2.push_back(Cell(QStringLiteral("0"), {176, 56}, this));
+    lblS1[0]->hide();
+    lblS2[0]->hide();
+    Line3 = new LineControl({8, 176}, {232, 176}, 1, this);
+    lblR1 = Cell(QStringLiteral("0"), {56, 192}, this);
+    lblR2 = Cell(QStringLiteral("0"), {176, 192}, this);
+    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command1->setGeometry(48, 224, 145, 25);
+    Command1->setDefault(true);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &frmResults::Command1_Click);
+
+    Form_Load();
+}
+
+QLabel* frmResults::Element(std::vector<QLabel*>& cells, std::size_t k)
+{
+    // Element 0 exists from the start; later ones are copies of it, hidden when created.
+    while (cells.size() <= k) {
+        QLabel* model = cells.front();
+        QLabel* copy = Cell(model->text(), model->pos(), this);
+        copy->setFont(model->font());
+        copy->setAlignment(model->alignment());
+        copy->hide();
+        cells.push_back(copy);
+    }
+    return cells[k];
+}
+
+void frmResults::Form_Load()
+{
+    const ResultsTable table = BuildResultsTable(Record);
+    SetCaption(lblPlayer1, table.HeadingOne);
+    SetCaption(lblPlayer2, table.HeadingTwo);
+    for (std::size_t i = 0; i < table.Rows.size(); ++i) {
+        for (auto [cells, text] : {std::pair{&lblS1, &table.Rows[i].PointsOne},
+                                   std::pair{&lblS2, &table.Rows[i].PointsTwo}}) {
+            QLabel* cell = Element(*cells, i);
+            cell->show();
+            SetCaption(cell, *text);
+        }
+    }
+    ArrangeRows();
+    SetCaption(lblR1, table.TotalOne);
+    SetCaption(lblR2, table.TotalTwo);
+}
+
+void frmResults::ArrangeRows()
+{
+    for (std::vector<QLabel*>* cells : {&lblS1, &lblS2}) {
+        // Rows of rounds not yet scored have no element; their steps are left out.
+        for (std::size_t k = 1; k < cells->size(); ++k) {
+            const QLabel* above = (*cells)[k - 1];
+            (*cells)[k]->move(cells->front()->x(), above->y() + RowStep);
+        }
+    }
+}
+
+void frmResults::Command1_Click()
+{
+    close();
+}

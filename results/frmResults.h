@@ -1,0 +1,40 @@
+#pragma once
+
+#include "match/MatchRecord.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class LineControl;
+
+// The results dialog: the points of every scored round and the totals. Built from the record
+// at each opening and discarded when closed.
+class frmResults final : public QDialog {
+    Q_OBJECT
+
+  public:
+    frmResults(const MatchRecord& record, QWidget* owner);
+
+    void Form_Load();
+    void Command1_Click();
+
+    QLabel* lblPlayer1 = nullptr;
+    QLabel* lblPlayer2 = nullptr;
+    std::vector<QLabel*> lblS1; // element k: round k + 1; element 0 is the template
+    std::vector<QLabel*> lblS2;
+    QLabel* lblR1 = nullptr;
+    QLabel* lblR2 = nullptr;
+    LineControl* Line1 = nullptr;
+    LineControl* Line2 = nullptr;
+    LineControl* Line3 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+  private:
+    void ArrangeRows();
+    QLabel* Element(std::vector<QLabel*>& cells, std::size_t k);
+
+    const MatchRecord& Record;
+};

@@ -1,0 +1,21 @@
+#include "setup/SetupChoice.h"
+
+NameBoxStates BoxStates(PlayingStyle style)
+{
+    constexpr NameBoxState on{true, ColourEntryBackground};
+    constexpr NameBoxState off{false, ColourInactiveCaptionText};
+    if (style == PlayingStyle::OnePlayer) {
+        return {on, off, off, NameBox::One};
+    }
+    return {off, on, on, NameBox::Player1};
+}
+
+void Accept(MatchRecord& record, PlayingStyle style, const std::string& one,
+            const std::string& player1, const std::string& player2)
+{
+    if (style == PlayingStyle::OnePlayer) {
+        record.AcceptSetup(one, "Computer", true);
+    } else {
+        record.AcceptSetup(player1, player2, false);
+    }
+}

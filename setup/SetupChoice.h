@@ -1,0 +1,32 @@
+#pragma once
+
+#include "match/MatchRecord.h"
+
+#include <string>
+
+enum class PlayingStyle { OnePlayer, TwoPlayers };
+
+// Indices into the platform's table of system colours.
+inline constexpr int ColourEntryBackground = 5;
+inline constexpr int ColourInactiveCaptionText = 19;
+
+enum class NameBox { One, Player1, Player2 };
+
+struct NameBoxState {
+    bool Enabled;
+    int Colour;
+};
+
+struct NameBoxStates {
+    NameBoxState One;
+    NameBoxState Player1;
+    NameBoxState Player2;
+    NameBox Focus;
+};
+
+// Which name boxes a style uses, and which of them takes the focus.
+[[nodiscard]] NameBoxStates BoxStates(PlayingStyle style);
+
+// Writes the names and the style into the record, texts exactly as typed.
+void Accept(MatchRecord& record, PlayingStyle style, const std::string& one,
+            const std::string& player1, const std::string& player2);

@@ -1,0 +1,209 @@
+#include "setup/frmMain.h"
+
+#include "platform/Platform.h"
+#include "setup/TextBox.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// Places a control at its given spot and size; it grows only where the toolkit's default
+// font needs more room than the given size.
+template <typename Control> Control* Place(Control* control, QRect given, bool growWidth)
+{
+    const QSize hint = control->sizeHint();
+    const int width = growWidth ? std::max(given.width(), hint.width()) : given.width();
+    control->setGeometry(given.left(), given.top(), width,
+                         std::max(given.height(), control->minimumSizeHint().height()));
+    return control;
+}
+
+QLabel* Caption(const QString& text, int left, int top, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void SetColour(TextBox* box, int systemColour)
+{
+    QPalette palette = box->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, platform::SystemColour(systemColour));
+    }
+    box->setPalette(palette);
+}
+
+void SelectAll(TextBox* box)
+{
+    box->setSelection(0, static_cast<int>(box->text().length()));
+}
+
+} // namespace
+
+frmMain::frmMain(MatchRecord& record, std::function<void()> endProgram, QWidget* owner)
+    : QDialog(owner), Record(record), EndProgram(std::move(endProgram))
+{
+    setWindowTitle(QStringLiteral("Choose your playing style"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(307, 262);
+
+    optOne = Place(new QRadioButton(QStringLiteral("&One Player"), this), {16, 16, 73, 13}, true);
+    lblOne = Caption(QStringLiteral("Player1 (O)"), 40, 40, this);
+    lblComp = Caption(QStringLiteral("Computer (X)"), 176, 40, this);
+    txtOne = Place(new TextBox(QStringLiteral("Player1"), this), {40, 72, 249, 19}, false);
+    optTwo = Place(new QRadioButton(QStringLiteral("&Two Players"), this), {16, 112, 81, 13}, true);
+    lblPlayer1 = Caption(QStringLiteral("Player 1 (O)"), 40, 144, this);
+    lblPlayer2 = Caption(QStringLiteral("Player 2 (X)"), 176, 144, this);
+    txtPlayer1 = Place(new TextBox(QStringLiteral("Player1"), this), {40, 176, 113, 19}, false);
+    txtPlayer2 = Place(new TextBox(QStringLiteral("Player2"), this), {176, 176, 113, 19}, false);
+    cmdOK = Place(new QPushButton(QStringLiteral("&OK"), this), {40, 224, 81, 25}, false);
+    cmdExit = Place(new QPushButton(QStringLiteral("E&xit"), this), {176, 224, 81, 25}, false);
+    optOne->setChecked(true);
+    cmdOK->setDefault(true);
+    for (TextBox* box : {txtOne, txtPlayer1, txtPlayer2}) {
+        SetColour(box, ColourEntryBackground);
+    }
+    setTabOrder(optOne, txtOne);
+    setTabOrder(txtOne, optTwo);
+    setTabOrder(optTwo, txtPlayer1);
+    setTabOrder(txtPlayer1, txtPlayer2);
+    setTabOrder(txtPlayer2, cmdOK);
+    setTabOrder(cmdOK, cmdExit);
+
+    connect(optOne, &QRadioButton::clicked, this, &frmMain::optOne_Click);
+    connect(optTwo, &QRadioButton::clicked, this, &frmMain::optTwo_Click);
+    connect(txtOne, &TextBox::GotFocus, this, &frmMain::txtOne_GotFocus);
+    connect(txtPlayer1, &TextBox::GotFocus, this, &frmMain::txtPlayer1_GotFocus);
+    connect(txtPlayer2, &TextBox::GotFocus, this, &frmMain::txtPlayer2_GotFocus);
+    connect(cmdOK, &QPushButton::clicked, this, &frmMain::cmdOK_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+}
+
+bool frmMain::ShowModal()
+{
+    if (!ShownBefore) {
+        ShownBefore = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    return exec() == QDialog::Accepted;
+}
+
+PlayingStyle frmMain::Style() const
+{
+    return optOne->isChecked() ? PlayingStyle::OnePlayer : PlayingStyle::TwoPlayers;
+}
+
+TextBox* frmMain::Box(NameBox box) const
+{
+    switch (box) {
+    case NameBox::One:
+        return txtOne;
+    case NameBox::Player1:
+        return txtPlayer1;
+    case NameBox::Player2:
+        break;
+    }
+    return txtPlayer2;
+}
+
+void frmMain::ApplyStyle(PlayingStyle style)
+{
+    const NameBoxStates states = BoxStates(style);
+    const std::pair<TextBox*, NameBoxState> boxes[] = {
+        {txtOne, states.One}, {txtPlayer1, states.Player1}, {txtPlayer2, states.Player2}};
+    // Enable first so that the focus can move into the style's first box.
+    for (const auto& [box, state] : boxes) {
+        if (state.Enabled) {
+            box->setEnabled(true);
+        }
+    }
+    Box(states.Focus)->setFocus(Qt::OtherFocusReason);
+    for (const auto& [box, state] : boxes) {
+        SetColour(box, state.Colour);
+        if (!state.Enabled) {
+            box->setEnabled(false);
+        }
+    }
+}
+
+void frmMain::Form_Activate()
+{
+    ApplyStyle(Style());
+}
+
+void frmMain::optOne_Click()
+{
+    ApplyStyle(PlayingStyle::OnePlayer);
+}
+
+void frmMain::optTwo_Click()
+{
+    ApplyStyle(PlayingStyle::TwoPlayers);
+}
+
+void frmMain::txtOne_GotFocus()
+{
+    SelectAll(txtOne);
+}
+
+void frmMain::txtPlayer1_GotFocus()
+{
+    SelectAll(txtPlayer1);
+}
+
+void frmMain::txtPlayer2_GotFocus()
+{
+    SelectAll(txtPlayer2);
+}
+
+void frmMain::cmdOK_Click()
+{
+    Accept(Record, Style(), txtOne->text().toStdString(), txtPlayer1->text().toStdString(),
+           txtPlayer2->text().toStdString());
+    accept();
+}
+
+void frmMain::cmdExit_Click()
+{
+    EndProgram();
+    reject();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: closing the dialog ends the program; the close is never refused.
+    event->accept();
+    EndProgram();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // No cancel button: Escape does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "match/MatchRecord.h"
+#include "setup/SetupChoice.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class TextBox;
+
+// The setup dialog: playing style and names. Hidden by OK, never destroyed, so its texts and
+// option survive to the next showing.
+class frmMain final : public QDialog {
+    Q_OBJECT
+
+  public:
+    frmMain(MatchRecord& record, std::function<void()> endProgram, QWidget* owner);
+
+    // Modal; true after OK. Exit or closing the dialog ends the program instead.
+    bool ShowModal();
+
+    void Form_Activate();
+    void optOne_Click();
+    void optTwo_Click();
+    void txtOne_GotFocus();
+    void txtPlayer1_GotFocus();
+    void txtPlayer2_GotFocus();
+    void cmdOK_Click();
+    void cmdExit_Click();
+
+    [[nodiscard]] PlayingStyle Style() const;
+    [[nodiscard]] TextBox* Box(NameBox box) const;
+
+    QRadioButton* optOne = nullptr;
+    QRadioButton* optTwo = nullptr;
+    QLabel* lblOne = nullptr;
+    QLabel* lblComp = nullptr;
+    QLabel* lblPlayer1 = nullptr;
+    QLabel* lblPlayer2 = nullptr;
+    TextBox* txtOne = nullptr;
+    TextBox* txtPlayer1 = nullptr;
+    TextBox* txtPlayer2 = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void ApplyStyle(PlayingStyle style);
+
+    MatchRecord& Record;
+    std::function<void()> EndProgram;
+    bool ShownBefore = false;
+};

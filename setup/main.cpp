@@ -1,0 +1,25 @@
+#include "board/Computer.h"
+#include "board/frmKelto.h"
+#include "match/MatchRecord.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+
+#include <optional>
+
+int main(int argc, char* argv[])
+{
+    std::optional<platform::DisplayGuard> guard(std::in_place);
+    QApplication app(argc, argv);
+    guard.reset();
+    platform::LoadBannerFonts();
+
+    MatchRecord record;
+    ClockRandom random;
+    frmKelto board(record, random, platform::EndProgram);
+    if (!board.Form_Load()) {
+        return 0;
+    }
+    board.show();
+    return QApplication::exec();
+}

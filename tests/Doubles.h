@@ -1,0 +1,67 @@
+#pragma once
+
+#include "board/Computer.h"
+#include "board/Round.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Hands out the draws a test scripts, and counts the reseeds.
+class ScriptedRandom final : public RandomSource {
+  public:
+    explicit ScriptedRandom(std::deque<float> draws = {}) : Draws(std::move(draws)) {}
+    void Reseed() override { ++Reseeds; }
+    float Draw() override
+    {
+        ++DrawCount;
+        if (Draws.empty()) {
+            return Fallback;
+        }
+        const float r = Draws.front();
+        Draws.pop_front();
+        return r;
+    }
+    std::deque<float> Draws;
+    float Fallback = 0.0f;
+    int Reseeds = 0;
+    int DrawCount = 0;
+};
+
+// Records what the one-player click asks of the window, with the marks at that moment.
+class RecordingHost final : public MoveHost {
+  public:
+    explicit RecordingHost(const BoardState& board) : Board(board) {}
+    void RepaintNow() override { Log.push_back("repaint " + Marks()); }
+    void SetWaitCursor(bool waiting) override
+    {
+        Log.push_back(waiting ? "wait " + Marks() : "normal " + Marks());
+    }
+    void Pause(std::chrono::milliseconds length) override
+    {
+        Log.push_back("pause" + std::to_string(length.count()) + " " + Marks());
+    }
+    std::string Marks() const
+    {
+        std::string marks;
+        for (const Mark mark : Board.Marks) {
+            marks += mark == Mark::O ? 'O' : mark == Mark::X ? 'X' : '.';
+        }
+        return marks;
+    }
+    const BoardState& Board;
+    std::vector<std::string> Log;
+};
+
+// Moves the pointer to the middle of a cell's bands.
+inline void PointAtCell(BoardState& board, int cell)
+{
+    MovePointer(board, 62.0f + 85.0f * static_cast<float>(cell % 3),
+                62.0f + 85.0f * static_cast<float>(cell / 3));
+}
+
+// Draw that lands on the given cell: floor(r * 8) == cell.
+inline float DrawFor(int cell)
+{
+    return (static_cast<float>(cell) + 0.5f) / 8.0f;
+}

@@ -1,0 +1,358 @@
+#include "Doubles.h"
+#include "WindowDriver.h"
+
+#include "platform/LineControl.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include <thread>
+
+namespace {
+
+QString VisibleMarks(const frmKelto& board)
+{
+    QString marks;
+    for (std::size_t i = 0; i < 9; ++i) {
+        const bool o = board.imgO[i]->isVisible();
+        const bool x = board.imgX[i]->isVisible();
+        marks += o && x ? '!' : o ? 'O' : x ? 'X' : '.';
+    }
+    return marks;
+}
+
+QList<int> VisibleOverlays(const frmKelto& board)
+{
+    QList<int> shown;
+    for (std::size_t i = 0; i < OverlayCount; ++i) {
+        if (board.Overlays[i]->isVisible()) {
+            shown << static_cast<int>(i);
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+class BoardWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void windowHasTheBoardLayout();
+    void clicksAtLayoutPixelsPlaceMarksAndALineShowsItsOverlay();
+    void bandEdgesDecideTheCellOfAClick();
+    void computerAnswersUnderTheWaitCursor();
+    void clickQueuedUnderTheHourglassIsDropped();
+    void announcementClearsTheBoardAfterSixTicks();
+    void realTimersRunAWholeAnnouncement();
+    void verdictIsCentredInRedAndStays();
+    void f2OpensNewGameOnlyWhileTheGameMenuIsEnabled();
+    void newGameDuringAnAnnouncementEndsIt();
+    void aboutShowsCaptionAndCopyright();
+    void namesAreShownAsPlainText();
+    void exitMenuEndsTheProgram();
+};
+
+void BoardWindowTest::windowHasTheBoardLayout()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    frmKelto& board = driver.board;
+    QCOMPARE(board.windowTitle(), QString("Zorvane"));
+    QCOMPARE(board.ClientArea()->size(), QSize(301, 290));
+    QCOMPARE(board.ClientArea()->y(), board.menuBar()->height());
+    QCOMPARE(board.minimumSize(), board.maximumSize());
+    QVERIFY(board.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(board.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!board.windowIcon().isNull());
+
+    const QList<QAction*> menus = board.menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QString("&Game"));
+    QCOMPARE(menus[1]->text(), QString("&Help"));
+    QStringList game;
+    for (const QAction* action : board.mnuGame->actions()) {
+        game << (action->isSeparator() ? "-" : action->text());
+    }
+    QCOMPARE(game, (QStringList{"&New Game", "&Results", "-", "E&xit"}));
+    QCOMPARE(board.mnuGameNew->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(board.mnuHelpAbout->text(), QString("&About..."));
+
+    QCOMPARE(board.imgO[0]->geometry(), QRect(40, 45, 32, 32));
+    QCOMPARE(board.imgX[5]->geometry(), QRect(216, 130, 32, 32));
+    QCOMPARE(board.imgO[7]->geometry(), QRect(128, 220, 32, 32));
+    QCOMPARE(board.GridLines[3]->From(), QPoint(101, 24));
+    QCOMPARE(board.GridLines[0]->To(), QPoint(272, 190));
+    QCOMPARE(board.Overlays[static_cast<int>(Overlay::lR)]->From(), QPoint(273, 16));
+    QCOMPARE(board.lblRound->pos(), QPoint(0, 104));
+    QCOMPARE(board.lblRound->text(), QString("Next Round"));
+    QCOMPARE(board.lblRound->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(board.lblRound->font().bold() && board.lblRound->font().italic());
+    QCOMPARE(board.lblWin->font().pointSizeF(), 27.75);
+
+    QCOMPARE(VisibleMarks(board), QString("........."));
+    QVERIFY(VisibleOverlays(board).isEmpty());
+    QVERIFY(!board.lblRound->isVisible() && !board.lblWin->isVisible());
+    for (const LineControl* line : board.GridLines) {
+        QVERIFY(line->isVisible());
+    }
+    QVERIFY(!board.Timer1.isActive());
+}
+
+void BoardWindowTest::clicksAtLayoutPixelsPlaceMarksAndALineShowsItsOverlay()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    driver.ClickCells({0, 4, 1, 5});
+    QCOMPARE(VisibleMarks(driver.board), QString("OO..XX..."));
+    driver.ClickAt(BoardDriver::CellCentre(4)); // taken
+    QCOMPARE(VisibleMarks(driver.board), QString("OO..XX..."));
+    driver.ClickCells({2});
+    QCOMPARE(VisibleMarks(driver.board), QString("OOO.XX..."));
+    QCOMPARE(VisibleOverlays(driver.board), QList<int>{int(Overlay::l1)});
+    QCOMPARE(driver.record.RoundScoreOne[0], 1);
+    driver.ClickCells({6, 7});
+    QCOMPARE(VisibleMarks(driver.board), QString("OOO.XX..."));
+}
+
+void BoardWindowTest::bandEdgesDecideTheCellOfAClick()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    driver.ClickAt({19, 150});
+    driver.ClickAt({150, 19});
+    driver.ClickAt({275, 150});
+    driver.ClickAt({150, 275});
+    QCOMPARE(VisibleMarks(driver.board), QString("........."));
+    driver.ClickAt({20, 20});   // cell 0
+    driver.ClickAt({105, 104}); // cell 1
+    driver.ClickAt({274, 189}); // cell 5
+    driver.ClickAt({190, 274}); // cell 8
+    driver.ClickAt({104, 105}); // cell 3
+    QCOMPARE(VisibleMarks(driver.board), QString("OX.O.O..X"));
+}
+
+void BoardWindowTest::computerAnswersUnderTheWaitCursor()
+{
+    ScriptedRandom random({DrawFor(6)});
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(true));
+    driver.ClickCells({4});
+    QCOMPARE(VisibleMarks(driver.board), QString("....O.X.."));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QCOMPARE(driver.board.Board().Turn, std::int16_t{0});
+}
+
+void BoardWindowTest::clickQueuedUnderTheHourglassIsDropped()
+{
+    ScriptedRandom random({DrawFor(6)});
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(true));
+    QWidget* client = driver.board.ClientArea();
+    // A second click, on cell 2, arrives while the computer pauses; it must not place an O
+    // once the X is down.
+    const QPointF at = BoardDriver::CellCentre(2);
+    const QPointF global = client->mapToGlobal(at);
+    std::thread impatient([client, at, global] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        QCoreApplication::postEvent(
+            client, new QMouseEvent(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, {}));
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(
+                client, new QMouseEvent(type, at, global, Qt::LeftButton, Qt::LeftButton, {}));
+        }
+    });
+    driver.ClickCells({4});
+    impatient.join();
+    QCoreApplication::processEvents();
+    QCOMPARE(VisibleMarks(driver.board), QString("....O.X.."));
+    QCOMPARE(driver.board.Board().MoveCount, std::int16_t{2});
+    QCOMPARE(driver.board.Board().HoverColumn, 2); // the pointer's move still counts
+    driver.ClickAt(at.toPoint());
+    QCOMPARE(VisibleMarks(driver.board), QString("X.O.O.X.."));
+}
+
+void BoardWindowTest::announcementClearsTheBoardAfterSixTicks()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    frmKelto& board = driver.board;
+    driver.ClickCells({0, 3, 1, 4, 2});
+    QVERIFY(!board.Timer1.isActive());
+    QVERIFY(board.mnuGame->isEnabled());
+    QTRY_VERIFY(board.Timer1.isActive()); // the watcher's turn of the event loop
+    for (int tick = 1; tick <= 5; ++tick) {
+        board.Timer1_Timer();
+        QCOMPARE(board.lblRound->isVisible(), tick % 2 == 1);
+        QVERIFY(!board.mnuGame->isEnabled() && !board.mnuHelp->isEnabled());
+        QCOMPARE(VisibleOverlays(board), QList<int>{int(Overlay::l1)});
+        driver.ClickCells({5});
+        QCOMPARE(VisibleMarks(board), QString("OOOXX...."));
+    }
+    board.Timer1_Timer();
+    QCOMPARE(VisibleMarks(board), QString("........."));
+    QVERIFY(VisibleOverlays(board).isEmpty());
+    QVERIFY(!board.lblRound->isVisible());
+    QVERIFY(board.mnuGame->isEnabled() && board.mnuHelp->isEnabled());
+    QVERIFY(!board.Timer1.isActive());
+    driver.ClickCells({8});
+    QCOMPARE(VisibleMarks(board), QString("........O"));
+}
+
+void BoardWindowTest::realTimersRunAWholeAnnouncement()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    frmKelto& board = driver.board;
+    int bannerShowings = 0;
+    bool wasShown = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        if (board.lblRound->isVisible() && !wasShown) {
+            ++bannerShowings;
+        }
+        wasShown = board.lblRound->isVisible();
+    });
+    watch.start(20);
+    driver.ClickCells({0, 1, 2, 4, 3, 5, 7, 6, 8}); // a drawn round
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(VisibleMarks(board) == ".........", 6000);
+    const auto elapsed = clock.elapsed();
+    QVERIFY2(elapsed > 2700 && elapsed < 4500, qPrintable(QString::number(elapsed)));
+    QCOMPARE(bannerShowings, 3);
+    QVERIFY(!board.Timer1.isActive());
+}
+
+void BoardWindowTest::verdictIsCentredInRedAndStays()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false, "Ann", "Bob"));
+    frmKelto& board = driver.board;
+    driver.PlayMatch({0, 3, 1, 4, 2});
+    QVERIFY(board.lblWin->isVisible());
+    QCOMPARE(board.lblWin->text(), QString("Ann Win."));
+    QCOMPARE(board.lblWin->size(), board.lblWin->sizeHint());
+    const QRect verdict = board.lblWin->geometry();
+    QVERIFY(qAbs(verdict.center().x() - 150) <= 1);
+    QVERIFY(qAbs(verdict.center().y() - 144) <= 1);
+    QVERIFY(!board.lblRound->isVisible());
+    QVERIFY(board.mnuGame->isEnabled());
+    QCOMPARE(VisibleOverlays(board), QList<int>{int(Overlay::l1)});
+    driver.ClickCells({5, 6});
+    QCoreApplication::processEvents();
+    QVERIFY(!board.Timer1.isActive());
+    QVERIFY(!board.Timer2.isActive());
+    QCOMPARE(VisibleMarks(board), QString("OOOXX...."));
+}
+
+void BoardWindowTest::f2OpensNewGameOnlyWhileTheGameMenuIsEnabled()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    frmKelto& board = driver.board;
+    board.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+    driver.ClickCells({0, 3, 1, 4, 2});
+    driver.FinishAnnouncement(1);
+    QVERIFY(!board.mnuGame->isEnabled());
+    bool setupShown = false;
+    const auto watchForSetup = [&] {
+        QTimer::singleShot(0, &board, [&] {
+            setupShown = board.SetupDialog()->isVisible();
+            if (setupShown) {
+                board.SetupDialog()->cmdOK->click();
+            }
+        });
+    };
+    watchForSetup();
+    QTest::keyClick(&board, Qt::Key_F2);
+    QCoreApplication::processEvents();
+    QVERIFY(!setupShown);
+    QCOMPARE(driver.record.RoundIndex, 1);
+
+    driver.FinishAnnouncement(5);
+    QVERIFY(board.mnuGame->isEnabled());
+    watchForSetup();
+    QTest::keyClick(&board, Qt::Key_F2);
+    QVERIFY(setupShown);
+    QCOMPARE(driver.record.RoundIndex, 0);
+}
+
+void BoardWindowTest::newGameDuringAnAnnouncementEndsIt()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    frmKelto& board = driver.board;
+    driver.ClickCells({0, 3, 1, 4, 2});
+    QTRY_VERIFY(board.Timer1.isActive());
+    driver.AnswerSetup(false);
+    board.mnuGameNew->trigger();
+    QVERIFY(!board.Timer1.isActive());
+    QVERIFY(!board.lblRound->isVisible());
+    QVERIFY(board.mnuGame->isEnabled());
+    driver.ClickCells({4});
+    QTest::qWait(700); // longer than a tick: nothing clears the new match's mark
+    QCOMPARE(VisibleMarks(board), QString("....O...."));
+    QCOMPARE(driver.record.RoundIndex, 0);
+}
+
+void BoardWindowTest::aboutShowsCaptionAndCopyright()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        box->accept();
+    });
+    driver.board.mnuHelpAbout->trigger();
+    QCOMPARE(title, QString("Zorvane"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(text, "Zorvane\r\n\r\n" + platform::CopyrightNotice());
+    QVERIFY(platform::CopyrightNotice().startsWith("Copyright"));
+    QCOMPARE(VisibleMarks(driver.board), QString("........."));
+}
+
+void BoardWindowTest::namesAreShownAsPlainText()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false, "<b>&Ann</b>", "Bob"));
+    driver.PlayMatch({0, 3, 1, 4, 2});
+    QCOMPARE(driver.board.lblWin->text(), QString("<b>&Ann</b> Win."));
+    QCOMPARE(driver.board.lblWin->textFormat(), Qt::PlainText);
+}
+
+void BoardWindowTest::exitMenuEndsTheProgram()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false));
+    driver.board.mnuGameExit->trigger();
+    QCOMPARE(driver.endCalls, 1);
+    QVERIFY(!driver.board.isVisible());
+}
+
+QTEST_MAIN(BoardWindowTest)
+#include "tst_boardwindow.moc"

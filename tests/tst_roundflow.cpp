@@ -1,0 +1,212 @@
+#include "Doubles.h"
+
+#include "board/Round.h"
+#include "board/RoundFlow.h"
+#include "match/Flags.h"
+
+#include <QTest>
+
+namespace {
+
+struct Match {
+    explicit Match(bool onePlayer = false)
+    {
+        record.AcceptSetup("Ann", onePlayer ? "Computer" : "Bob", onePlayer);
+        StartFirstMatch(board, record);
+        ActivateBoard(board);
+    }
+    void Play(std::initializer_list<int> cells)
+    {
+        for (const int cell : cells) {
+            PointAtCell(board, cell);
+            Click(board, record, host, random);
+        }
+    }
+    void Ticks(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            WatchOutcome(board);
+            AnnounceTick(board, record);
+        }
+    }
+    BoardState board;
+    MatchRecord record;
+    RecordingHost host{board};
+    ScriptedRandom random;
+};
+
+const std::initializer_list<int> OWinsRow0{0, 3, 1, 4, 2};
+const std::initializer_list<int> XWinsRow2{0, 6, 1, 7, 3, 8};
+const std::initializer_list<int> Draw{0, 1, 2, 4, 3, 5, 7, 6, 8};
+
+} // namespace
+
+class RoundFlowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void watcherStartsTheAnnouncementOnlyForAFinishedRound();
+    void announcementBlinksThreeTimesThenClearsTheBoard_data();
+    void announcementBlinksThreeTimesThenClearsTheBoard();
+    void fifthRoundShowsTheVerdictOnTheFirstTick();
+    void afterTheMatchTheWatcherStartsNothing();
+    void clickDuringTheAnnouncementPlacesNothing();
+    void newGameEndsAPendingAnnouncement();
+    void newGameInMidRoundDiscardsTheRound();
+    void newGameAfterTheMatchStartsAfresh();
+};
+
+void RoundFlowTest::watcherStartsTheAnnouncementOnlyForAFinishedRound()
+{
+    Match match;
+    match.Play({0, 3});
+    WatchOutcome(match.board);
+    QVERIFY(!match.board.Timer1Enabled);
+    match.Play({1, 4, 2});
+    WatchOutcome(match.board);
+    QVERIFY(match.board.Timer1Enabled);
+    QVERIFY(match.board.MenusEnabled);
+}
+
+void RoundFlowTest::announcementBlinksThreeTimesThenClearsTheBoard_data()
+{
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("won round") << false;
+    QTest::newRow("drawn round") << true;
+}
+
+void RoundFlowTest::announcementBlinksThreeTimesThenClearsTheBoard()
+{
+    QFETCH(bool, drawn);
+    Match match;
+    match.Play(drawn ? Draw : OWinsRow0);
+    QCOMPARE(match.board.ShownOverlayCount(), drawn ? 0 : 1);
+    const std::array<bool, 6> bannerAfterTick{true, false, true, false, true, false};
+    for (std::size_t tick = 0; tick < 5; ++tick) {
+        match.Ticks(1);
+        QCOMPARE(match.board.RoundBannerShown, bannerAfterTick[tick]);
+        QVERIFY(!match.board.MenusEnabled);
+        QCOMPARE(match.board.ShownOverlayCount(), drawn ? 0 : 1);
+        QVERIFY(match.board.Timer1Enabled);
+    }
+    match.Ticks(1);
+    QVERIFY(!match.board.RoundBannerShown);
+    QVERIFY(match.board.MenusEnabled);
+    QVERIFY(!match.board.Timer1Enabled);
+    QCOMPARE(match.board.ShownOverlayCount(), 0);
+    QCOMPARE(match.board.Marks, (std::array<Mark, 9>{}));
+    QCOMPARE(match.board.CellFree,
+             (std::array<std::int16_t, 9>{-1, -1, -1, -1, -1, -1, -1, -1, -1}));
+    QCOMPARE(match.board.RoundOutcome, OutcomeInPlay);
+    QCOMPARE(match.board.BannerTicks, 0);
+    QCOMPARE(match.board.FilledCount, std::int16_t{0});
+    QCOMPARE(match.record.RoundIndex, 1);
+    match.Play({5});
+    QCOMPARE(match.board.Marks[5], Mark::O);
+}
+
+void RoundFlowTest::fifthRoundShowsTheVerdictOnTheFirstTick()
+{
+    Match match;
+    for (const auto& round : {OWinsRow0, XWinsRow2, Draw, OWinsRow0}) {
+        match.Play(round);
+        match.Ticks(AnnouncementTicks);
+    }
+    match.Play(XWinsRow2);
+    QCOMPARE(match.record.RoundIndex, 5);
+    match.Ticks(1);
+    QVERIFY(match.board.VerdictShown);
+    QCOMPARE(match.board.VerdictText, std::string("Draw Game"));
+    QVERIFY(!match.board.RoundBannerShown);
+    QVERIFY(match.board.MenusEnabled);
+    QVERIFY(!match.board.Timer1Enabled);
+    QCOMPARE(match.board.RoundOutcome, OutcomeInPlay);
+    QCOMPARE(match.board.BannerTicks, 1);
+    QVERIFY(match.board.Shows(Overlay::l3)); // the last round's line stays
+    const auto marks = match.board.Marks;
+    match.Play({4, 5});
+    QCOMPARE(match.board.Marks, marks);
+}
+
+void RoundFlowTest::afterTheMatchTheWatcherStartsNothing()
+{
+    Match match;
+    for (int round = 0; round < 5; ++round) {
+        match.Play(OWinsRow0);
+        match.Ticks(round < 4 ? AnnouncementTicks : 1);
+    }
+    QCOMPARE(match.board.VerdictText, std::string("Ann Win."));
+    for (int i = 0; i < 100; ++i) {
+        WatchOutcome(match.board);
+    }
+    QVERIFY(!match.board.Timer1Enabled);
+}
+
+void RoundFlowTest::clickDuringTheAnnouncementPlacesNothing()
+{
+    Match match;
+    match.Play(OWinsRow0);
+    match.Ticks(2);
+    const auto marks = match.board.Marks;
+    match.Play({5, 6, 7, 8});
+    QCOMPARE(match.board.Marks, marks);
+    match.Ticks(3);
+    QVERIFY(match.board.Timer1Enabled);
+    match.Ticks(1); // still the sixth tick after the start
+    QVERIFY(!match.board.Timer1Enabled);
+    QCOMPARE(match.board.Marks, (std::array<Mark, 9>{}));
+}
+
+void RoundFlowTest::newGameEndsAPendingAnnouncement()
+{
+    for (const int ticks : {0, 1, 4}) {
+        Match match;
+        match.Play(OWinsRow0);
+        match.Ticks(ticks);
+        WatchOutcome(match.board);
+        NewGame(match.board, match.record);
+        QVERIFY(!match.board.Timer1Enabled);
+        QVERIFY(!match.board.RoundBannerShown);
+        QVERIFY(match.board.MenusEnabled);
+        match.Play({4});
+        WatchOutcome(match.board);
+        QVERIFY(!match.board.Timer1Enabled);
+        QCOMPARE(match.board.Marks[4], Mark::O);
+    }
+}
+
+void RoundFlowTest::newGameInMidRoundDiscardsTheRound()
+{
+    Match match(true);
+    match.random.Fallback = DrawFor(7);
+    match.Play(OWinsRow0);
+    match.Ticks(AnnouncementTicks);
+    match.Play({0});
+    NewGame(match.board, match.record);
+    QCOMPARE(match.record.RoundIndex, 0);
+    QCOMPARE(match.record.RoundScoreOne, (std::array<std::int32_t, 5>{}));
+    QCOMPARE(match.board.Marks, (std::array<Mark, 9>{}));
+    QCOMPARE(match.board.CellTaken, (std::array<std::int16_t, 9>{}));
+    QCOMPARE(match.board.MoveCount, std::int16_t{0});
+    QCOMPARE(match.board.Turn, std::int16_t{0});
+}
+
+void RoundFlowTest::newGameAfterTheMatchStartsAfresh()
+{
+    Match match;
+    for (int round = 0; round < 5; ++round) {
+        match.Play(XWinsRow2);
+        match.Ticks(round < 4 ? AnnouncementTicks : 1);
+    }
+    QCOMPARE(match.board.VerdictText, std::string("Bob Win."));
+    NewGame(match.board, match.record);
+    QVERIFY(!match.board.VerdictShown);
+    QCOMPARE(match.board.ShownOverlayCount(), 0);
+    QCOMPARE(match.board.BannerTicks, 0);
+    QCOMPARE(MatchVerdict(match.record), std::string("Draw Game"));
+    match.Play({8});
+    QCOMPARE(match.board.Marks[8], Mark::O);
+}
+
+QTEST_APPLESS_MAIN(RoundFlowTest)
+#include "tst_roundflow.moc"
