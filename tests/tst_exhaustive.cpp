@@ -1,0 +1,314 @@
+// Every game the rules allow, checked move by move against checks written independently here.
+#include "Doubles.h"
+
+#include "board/Round.h"
+#include "board/RoundFlow.h"
+#include "match/Flags.h"
+
+#include <QTest>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The eight lines built from rows and columns, not copied from the program's table.
+std::vector<std::array<int, 3>> IndependentLines()
+{
+    std::vector<std::array<int, 3>> lines;
+    for (int row = 0; row < 3; ++row) {
+        lines.push_back({row * 3, row * 3 + 1, row * 3 + 2});
+    }
+    for (int column = 0; column < 3; ++column) {
+        lines.push_back({column, column + 3, column + 6});
+    }
+    lines.push_back({0, 4, 8});
+    lines.push_back({2, 4, 6});
+    return lines;
+}
+
+const std::vector<std::array<int, 3>> Lines = IndependentLines();
+
+struct Completed {
+    std::size_t Line;
+    Mark By;
+};
+
+std::optional<Completed> FirstCompleted(const std::array<Mark, 9>& marks)
+{
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        for (const Mark mark : {Mark::O, Mark::X}) {
+            const auto [a, b, c] = Lines[i];
+            if (marks[a] == mark && marks[b] == mark && marks[c] == mark) {
+                return Completed{i, mark};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The computer's rule restated: own lines first, then the human's; per line the last cell,
+// then the middle, then the first.
+std::optional<int> TableTarget(const std::array<Mark, 9>& marks)
+{
+    for (const Mark mark : {Mark::X, Mark::O}) {
+        for (const auto& line : Lines) {
+            for (const int target : {line[2], line[1], line[0]}) {
+                int own = 0;
+                for (const int cell : line) {
+                    own += cell != target && marks[cell] == mark;
+                }
+                if (own == 2 && marks[target] == Mark::None) {
+                    return target;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+int Count(const std::array<Mark, 9>& marks)
+{
+    return static_cast<int>(9 - std::count(marks.begin(), marks.end(), Mark::None));
+}
+
+bool RecordHolds(const MatchRecord& record)
+{
+    if (record.RoundIndex < 0 || record.RoundIndex > 5) {
+        return false;
+    }
+    for (std::size_t k = 0; k < 5; ++k) {
+        const auto pair = std::pair{record.RoundScoreOne[k], record.RoundScoreTwo[k]};
+        const bool scored = static_cast<std::int32_t>(k) < record.RoundIndex;
+        if (scored ? pair != std::pair{1, 0} && pair != std::pair{0, 1} && pair != std::pair{0, 0}
+                   : pair != std::pair{0, 0}) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Walk {
+    long Games = 0;
+    long Marks = 0;
+    long IgnoredClicks = 0;
+    long ComputerMoves = 0;
+    long TableMoves = 0;
+    QString Failure;
+
+    void Fail(const QString& what)
+    {
+        if (Failure.isEmpty()) {
+            Failure = what;
+        }
+    }
+
+    // Checks a board after the mark on `cell` that the rules just placed.
+    void CheckAfterMark(const BoardState& before, const BoardState& after,
+                        const MatchRecord& record, const std::array<Mark, 9>& marks)
+    {
+        ++Marks;
+        if (after.Marks != marks) {
+            Fail("marks differ from the moves");
+        }
+        const auto line = FirstCompleted(marks);
+        const int slot = before.RoundOutcome == OutcomeInPlay ? record.RoundIndex - 1 : -1;
+        if (line) {
+            if (after.RoundOutcome != OutcomeLine || after.ShownOverlayCount() != 1 ||
+                !after.OverlayShown[line->Line] || after.FilledCount != 0 ||
+                after.CellFree != std::array<std::int16_t, 9>{}) {
+                Fail("a completed line was not scored as one");
+            }
+            const bool o = line->By == Mark::O;
+            if (slot < 0 || record.RoundScoreOne[slot] != (o ? 1 : 0) ||
+                record.RoundScoreTwo[slot] != (o ? 0 : 1)) {
+                Fail("wrong points for a line");
+            }
+        } else if (Count(marks) == 9) {
+            if (after.RoundOutcome != OutcomeFull || after.FilledCount != 9 ||
+                after.ShownOverlayCount() != 0 || record.RoundScoreOne[slot] != 0 ||
+                record.RoundScoreTwo[slot] != 0) {
+                Fail("a full board was not scored as a draw");
+            }
+        } else if (after.RoundOutcome != OutcomeInPlay || after.FilledCount != Count(marks) ||
+                   after.ShownOverlayCount() != 0) {
+            Fail("a mark without a line changed the outcome");
+        }
+        if (!RecordHolds(record)) {
+            Fail("the record's invariants broke");
+        }
+    }
+};
+
+struct Position {
+    BoardState Board;
+    MatchRecord Record;
+};
+
+Position Start(bool onePlayer)
+{
+    Position p;
+    p.Record.AcceptSetup("A", onePlayer ? "Computer" : "B", onePlayer);
+    p.Record.RoundIndex = 2; // mid-match, so that the slot written is visible
+    StartFirstMatch(p.Board, p.Record);
+    p.Record.RoundIndex = 2;
+    return p;
+}
+
+void ClickOn(Position& p, int cell, RandomSource& random)
+{
+    RecordingHost host(p.Board);
+    PointAtCell(p.Board, cell);
+    Click(p.Board, p.Record, host, random);
+}
+
+void WalkTwoPlayers(Walk& walk, const Position& p)
+{
+    ScriptedRandom unused;
+    for (int cell = 0; cell < 9; ++cell) {
+        Position next = p;
+        ClickOn(next, cell, unused);
+        if (p.Board.Marks[cell] != Mark::None) {
+            ++walk.IgnoredClicks;
+            if (next.Board.Marks != p.Board.Marks || next.Board.Turn != p.Board.Turn ||
+                next.Board.FilledCount != p.Board.FilledCount ||
+                next.Record.RoundIndex != p.Record.RoundIndex) {
+                walk.Fail("a click on a taken cell changed the board");
+            }
+            continue;
+        }
+        std::array<Mark, 9> marks = p.Board.Marks;
+        marks[cell] = p.Board.Turn == 0 ? Mark::O : Mark::X;
+        walk.CheckAfterMark(p.Board, next.Board, next.Record, marks);
+        if (next.Board.RoundOutcome != OutcomeInPlay) {
+            ++walk.Games;
+            // Locked: no further click places a mark.
+            for (int more = 0; more < 9; ++more) {
+                Position locked = next;
+                ClickOn(locked, more, unused);
+                if (locked.Board.Marks != next.Board.Marks ||
+                    locked.Record.RoundIndex != next.Record.RoundIndex) {
+                    walk.Fail("a finished round took another mark");
+                }
+            }
+            continue;
+        }
+        WalkTwoPlayers(walk, next);
+    }
+}
+
+void WalkOnePlayer(Walk& walk, const Position& p)
+{
+    for (int human = 0; human < 9; ++human) {
+        if (p.Board.Marks[human] != Mark::None) {
+            continue;
+        }
+        std::array<Mark, 9> afterHuman = p.Board.Marks;
+        afterHuman[human] = Mark::O;
+        const bool roundEnds = FirstCompleted(afterHuman) || Count(afterHuman) == 9;
+        // The computer's answers worth trying: the table's target, or every open cell of
+        // 0..7 by draw (after one draw on a taken cell, when there is one, to force a retry).
+        const std::optional<int> target = roundEnds ? std::nullopt : TableTarget(afterHuman);
+        std::vector<std::pair<int, std::deque<float>>> answers;
+        if (roundEnds) {
+            answers.push_back({-1, {}});
+        } else if (target) {
+            answers.push_back({*target, {DrawFor(human % 8)}});
+        } else {
+            const auto taken = std::find_if(afterHuman.begin(), afterHuman.begin() + 8,
+                                            [](Mark m) { return m != Mark::None; });
+            for (int cell = 0; cell < 8; ++cell) {
+                if (afterHuman[cell] != Mark::None) {
+                    continue;
+                }
+                std::deque<float> draws{DrawFor(cell)};
+                if (taken != afterHuman.begin() + 8) {
+                    draws.push_front(DrawFor(static_cast<int>(taken - afterHuman.begin())));
+                }
+                answers.push_back({cell, draws});
+            }
+            if (answers.empty()) {
+                walk.Fail("no open cell among 0..7 for the computer");
+            }
+        }
+        for (const auto& [expected, draws] : answers) {
+            Position next = p;
+            ScriptedRandom random(draws);
+            random.Fallback = -1.0f; // an unscripted draw would be a fault
+            ClickOn(next, human, random);
+            if (roundEnds) {
+                walk.CheckAfterMark(p.Board, next.Board, next.Record, afterHuman);
+                // MoveCount is forced to 9 on a line and is 9 anyway on a full board.
+                if (next.Board.Turn != 1 || next.Board.MoveCount < 9 || random.DrawCount != 0) {
+                    walk.Fail("the computer moved after the human ended the round");
+                }
+                ++walk.Games;
+                continue;
+            }
+            ++walk.ComputerMoves;
+            walk.TableMoves += target.has_value();
+            std::array<Mark, 9> afterComputer = afterHuman;
+            afterComputer[expected] = Mark::X;
+            if (next.Board.ChosenCell != expected || random.Draws.size() != 0 ||
+                random.Reseeds != random.DrawCount) {
+                walk.Fail(QStringLiteral("computer took %1, expected %2")
+                              .arg(next.Board.ChosenCell)
+                              .arg(expected));
+            }
+            walk.CheckAfterMark(p.Board, next.Board, next.Record, afterComputer);
+            for (std::size_t i = 0; i < 9; ++i) {
+                const bool taken = afterComputer[i] != Mark::None;
+                if ((next.Board.CellTaken[i] == FlagTrue) != taken) {
+                    walk.Fail("CellTaken does not follow the marks");
+                }
+            }
+            if (next.Board.MoveCount != Count(afterComputer)) {
+                walk.Fail("MoveCount does not count the marks");
+            }
+            if (next.Board.RoundOutcome != OutcomeInPlay) {
+                ++walk.Games;
+                if (next.Board.Turn != 0) {
+                    walk.Fail("the turn did not come back after the computer's line");
+                }
+                continue;
+            }
+            WalkOnePlayer(walk, next);
+        }
+        if (!walk.Failure.isEmpty()) {
+            return;
+        }
+    }
+}
+
+} // namespace
+
+class ExhaustiveTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyTwoPlayerGame();
+    void everyOnePlayerGameAndComputerAnswer();
+};
+
+void ExhaustiveTest::everyTwoPlayerGame()
+{
+    Walk walk;
+    WalkTwoPlayers(walk, Start(false));
+    QVERIFY2(walk.Failure.isEmpty(), qPrintable(walk.Failure));
+    QCOMPARE(walk.Games, 255168L);
+    qInfo("%ld games, %ld marks, %ld ignored clicks", walk.Games, walk.Marks, walk.IgnoredClicks);
+}
+
+void ExhaustiveTest::everyOnePlayerGameAndComputerAnswer()
+{
+    Walk walk;
+    WalkOnePlayer(walk, Start(true));
+    QVERIFY2(walk.Failure.isEmpty(), qPrintable(walk.Failure));
+    QVERIFY(walk.Games > 0);
+    QVERIFY(walk.TableMoves > 0 && walk.TableMoves < walk.ComputerMoves);
+    qInfo("%ld games, %ld computer moves (%ld by the table)", walk.Games, walk.ComputerMoves,
+          walk.TableMoves);
+}
+
+QTEST_APPLESS_MAIN(ExhaustiveTest)
+#include "tst_exhaustive.moc"
