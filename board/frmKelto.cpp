@@ -294,7 +294,7 @@ void frmKelto::SetWaitCursor(bool waiting)
 void frmKelto::Pause(std::chrono::milliseconds length)
 {
     PausedInClick = true;
-    platform::Sleep(length);
+    Sleep(length);
 }
 
 bool frmKelto::event(QEvent* event)

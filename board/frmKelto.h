@@ -3,6 +3,7 @@
 #include "board/BoardState.h"
 #include "board/Round.h"
 #include "match/MatchRecord.h"
+#include "platform/Platform.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -57,6 +58,9 @@ class frmKelto final : public QMainWindow, private MoveHost {
     QAction* mnuHelpAbout = nullptr;
     QTimer Timer1;
     QTimer Timer2;
+    // The blocking pause before the computer's move; tests that play thousands of moves
+    // replace it.
+    std::function<void(std::chrono::milliseconds)> Sleep = platform::Sleep;
 
   protected:
     bool event(QEvent* event) override;

@@ -74,5 +74,6 @@ struct BoardDriver {
 
     MatchRecord record;
     int endCalls = 0;
+    int dialogsAnswered = 0;
     frmKelto board;
 };

@@ -1,0 +1,56 @@
+// Names that try to break things go in through the setup dialog and come out unchanged.
+#include "Doubles.h"
+#include "WindowDriver.h"
+
+#include "results/frmResults.h"
+
+#include <QLabel>
+
+class HostileNamesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void namesComeOutExactlyAsTyped_data();
+    void namesComeOutExactlyAsTyped();
+};
+
+void HostileNamesTest::namesComeOutExactlyAsTyped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("10,000 characters") << QString(10000, QChar('m'));
+    QTest::newRow("multi-byte UTF-8") << QString::fromUtf8("Zoë Łukasz 山田 Ñandú");
+    QTest::newRow("right-to-left") << QString::fromUtf8("מרים שלום");
+    QTest::newRow("combining marks") << QString::fromUtf8("e\u0301a\u0308o\u0303\u0323");
+    QTest::newRow("emoji") << QString::fromUtf8("🦊 Fox 👩‍👩‍👧");
+    QTest::newRow("control characters") << QString::fromUtf8("tab\there\x01\x1b[31mred");
+    QTest::newRow("embedded NUL") << QString::fromUtf8("before", 6) + QChar(0) + "after";
+    QTest::newRow("markup") << QString("<b>Ann</b><img src=x onerror=1>");
+    QTest::newRow("ampersands") << QString("&Ann && &&Bob&");
+    QTest::newRow("blanks") << QString("   ");
+}
+
+void HostileNamesTest::namesComeOutExactlyAsTyped()
+{
+    QFETCH(QString, name);
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    driver.board.Sleep = [](std::chrono::milliseconds) {};
+    QVERIFY(driver.Start(false, name, name + "2"));
+    QCOMPARE(QString::fromStdString(driver.record.PlayerOneName), name);
+    QCOMPARE(driver.record.PlayerOneName.size(), static_cast<std::size_t>(name.toUtf8().size()));
+
+    frmResults results(driver.record, &driver.board);
+    QCOMPARE(results.lblPlayer1->text(), name);
+    QCOMPARE(results.lblPlayer2->text(), name + "2");
+    QCOMPARE(results.lblPlayer1->textFormat(), Qt::PlainText);
+
+    driver.PlayMatch({0, 3, 1, 4, 2});
+    QCOMPARE(MatchVerdict(driver.record), driver.record.PlayerOneName + " Win.");
+    QCOMPARE(driver.board.lblWin->text(), name + " Win.");
+    QCOMPARE(driver.board.lblWin->textFormat(), Qt::PlainText);
+    QVERIFY(driver.board.lblWin->isVisible());
+}
+
+QTEST_MAIN(HostileNamesTest)
+#include "tst_hostilenames.moc"
