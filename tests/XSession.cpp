@@ -1,0 +1,203 @@
+#include "XSession.h"
+
+#include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <memory>
+
+XSession::XSession()
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        Why = QStringLiteral("Xvfb or xdotool is not installed");
+        return;
+    }
+    Server.setProgram(xvfb);
+    Server.setArguments({"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+    Server.start();
+    if (!Server.waitForStarted(5000) || !Server.waitForReadyRead(10000)) {
+        Why = QStringLiteral("Xvfb did not start: %1").arg(Server.errorString());
+        return;
+    }
+    Display = QStringLiteral(":") + QString::fromLatin1(Server.readLine()).trimmed();
+    Connection = XOpenDisplay(Display.toLatin1().constData());
+    if (Connection == nullptr) {
+        Why = QStringLiteral("cannot connect to Xvfb on %1").arg(Display);
+    }
+}
+
+XSession::~XSession()
+{
+    if (Game.state() != QProcess::NotRunning) {
+        Game.kill();
+        Game.waitForFinished(3000);
+    }
+    if (Connection != nullptr) {
+        XCloseDisplay(Connection);
+    }
+    if (Server.state() != QProcess::NotRunning) {
+        Server.terminate();
+        Server.waitForFinished(3000);
+    }
+}
+
+bool XSession::StartGame()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), Display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    Game.setProcessEnvironment(environment);
+    Game.setProgram(QStringLiteral(ZORVANE_EXECUTABLE));
+    Game.setProcessChannelMode(QProcess::ForwardedChannels);
+    Game.start();
+    return Game.waitForStarted(5000);
+}
+
+bool XSession::GameEnds(int ms)
+{
+    return Game.state() == QProcess::NotRunning || Game.waitForFinished(ms);
+}
+
+bool XSession::GameRunning() const
+{
+    return Game.state() == QProcess::Running;
+}
+
+namespace {
+
+unsigned long Search(Display* display, Window parent, const QByteArray& title)
+{
+    Window root = 0;
+    Window up = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, parent, &root, &up, &children, &count) == 0) {
+        return 0;
+    }
+    const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        char* name = nullptr;
+        if (XGetWindowAttributes(display, children[i], &attributes) != 0 &&
+            attributes.map_state == IsViewable && XFetchName(display, children[i], &name) != 0) {
+            const bool match = title == name;
+            XFree(name);
+            if (match) {
+                return children[i];
+            }
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+unsigned long XSession::FindWindow(const QString& title, int ms) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        XSync(Connection, False);
+        if (const unsigned long window =
+                Search(Connection, DefaultRootWindow(Connection), title.toUtf8())) {
+            QThread::msleep(300); // let it paint
+            return window;
+        }
+        QThread::msleep(50);
+    } while (clock.elapsed() < ms);
+    return 0;
+}
+
+QRect XSession::Geometry(unsigned long window) const
+{
+    XWindowAttributes attributes;
+    XGetWindowAttributes(Connection, window, &attributes);
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(Connection, window, DefaultRootWindow(Connection), 0, 0, &x, &y, &child);
+    return {x, y, attributes.width, attributes.height};
+}
+
+void XSession::RequestClose(unsigned long window) const
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(Connection, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(Connection, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(Connection, window, False, NoEventMask, &event);
+    XFlush(Connection);
+}
+
+void XSession::Xdotool(const QStringList& arguments) const
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), Display);
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(5000);
+}
+
+void XSession::Keys(const QStringList& keys) const
+{
+    Xdotool(QStringList{"key", "--delay", "60"} + keys);
+}
+
+void XSession::ClickAt(QPoint screen) const
+{
+    ClicksAt({screen});
+}
+
+void XSession::ClicksAt(const QList<QPoint>& screen) const
+{
+    QStringList arguments;
+    for (const QPoint& at : screen) {
+        arguments << "mousemove" << QString::number(at.x()) << QString::number(at.y()) << "click"
+                  << "1";
+    }
+    Xdotool(arguments);
+}
+
+QColor XSession::Pixel(QPoint screen) const
+{
+    XImage* image = XGetImage(Connection, DefaultRootWindow(Connection), screen.x(), screen.y(), 1,
+                              1, AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return {};
+    }
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return QColor::fromRgb(static_cast<QRgb>(pixel & 0xffffff));
+}
+
+QImage XSession::Grab(QRect screen) const
+{
+    XImage* image = XGetImage(Connection, DefaultRootWindow(Connection), screen.x(), screen.y(),
+                              static_cast<unsigned int>(screen.width()),
+                              static_cast<unsigned int>(screen.height()), AllPlanes, ZPixmap);
+    QImage grabbed(screen.size(), QImage::Format_RGB32);
+    if (image == nullptr) {
+        return {};
+    }
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            grabbed.setPixel(x, y, static_cast<QRgb>(XGetPixel(image, x, y) & 0xffffff));
+        }
+    }
+    XDestroyImage(image);
+    return grabbed;
+}
+
+void XSession::Focus(unsigned long window) const
+{
+    Xdotool({"windowfocus", "--sync", QString::number(window)});
+}
