@@ -91,6 +91,8 @@ frmKelto::frmKelto(MatchRecord& record, RandomSource& random, std::function<void
     CreateBoard();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Precise: a coarse timer may stretch each half-second tick by up to 5 %.
+    Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(500);
     connect(&Timer1, &QTimer::timeout, this, &frmKelto::Timer1_Timer);
     // The watcher runs once on the next turn of the event loop after a round may have ended,

@@ -83,6 +83,8 @@ void LoadBannerFonts()
 
 QFont BannerFont(qreal pointSize)
 {
+    static const bool loaded = (LoadBannerFonts(), true);
+    Q_UNUSED(loaded);
     QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);

@@ -26,6 +26,7 @@ void DiscardQueuedInput();
 
 // Makes Tahoma available for the banners: installed fonts first, then Wine's free Tahoma.
 void LoadBannerFonts();
+// Tahoma bold italic, loading it first if needed; the platform's sans-serif where it is missing.
 QFont BannerFont(qreal pointSize);
 
 // From the program's version information.

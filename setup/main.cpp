@@ -12,7 +12,6 @@ int main(int argc, char* argv[])
     std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
-    platform::LoadBannerFonts();
 
     MatchRecord record;
     ClockRandom random;

@@ -46,13 +46,14 @@ XSession::~XSession()
     }
 }
 
-bool XSession::StartGame()
+bool XSession::StartGame(const QString& program, const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), Display);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     Game.setProcessEnvironment(environment);
-    Game.setProgram(QStringLiteral(ZORVANE_EXECUTABLE));
+    Game.setProgram(program);
+    Game.setArguments(arguments);
     Game.setProcessChannelMode(QProcess::ForwardedChannels);
     Game.start();
     return Game.waitForStarted(5000);

@@ -22,7 +22,10 @@ class XSession {
     // Empty when the server runs; otherwise why it could not be started.
     [[nodiscard]] QString Problem() const { return Why; }
 
-    bool StartGame();
+    // The game by default; the benchmark also starts programs of its own.
+    bool StartGame(const QString& program = QStringLiteral(ZORVANE_EXECUTABLE),
+                   const QStringList& arguments = {});
+    [[nodiscard]] qint64 GamePid() const { return Game.processId(); }
     // Waits up to `ms` for the game's process to end.
     bool GameEnds(int ms);
     [[nodiscard]] bool GameRunning() const;

@@ -3,8 +3,11 @@
 
 #include "platform/LineControl.h"
 #include "platform/Platform.h"
+#include "results/frmResults.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,6 +56,7 @@ class BoardWindowTest : public QObject {
     void verdictIsCentredInRedAndStays();
     void f2OpensNewGameOnlyWhileTheGameMenuIsEnabled();
     void newGameDuringAnAnnouncementEndsIt();
+    void resultsOpenCentredOverTheBoardAndChangeNothing();
     void aboutShowsCaptionAndCopyright();
     void namesAreShownAsPlainText();
     void exitMenuEndsTheProgram();
@@ -95,6 +99,10 @@ void BoardWindowTest::windowHasTheBoardLayout()
     QCOMPARE(board.lblRound->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QVERIFY(board.lblRound->font().bold() && board.lblRound->font().italic());
     QCOMPARE(board.lblWin->font().pointSizeF(), 27.75);
+    if (QFile::exists("/usr/share/wine/fonts/tahomabd.ttf")) {
+        QCOMPARE(QFontInfo(board.lblRound->font()).family(), QString("Tahoma"));
+        QVERIFY(QFontInfo(board.lblRound->font()).bold());
+    }
 
     QCOMPARE(VisibleMarks(board), QString("........."));
     QVERIFY(VisibleOverlays(board).isEmpty());
@@ -299,15 +307,43 @@ void BoardWindowTest::newGameDuringAnAnnouncementEndsIt()
     frmKelto& board = driver.board;
     driver.ClickCells({0, 3, 1, 4, 2});
     QTRY_VERIFY(board.Timer1.isActive());
-    driver.AnswerSetup(false);
+    // The announcement ticks on behind the setup dialog for over a second.
+    int ticksBehindTheDialog = 0;
+    QTimer::singleShot(1300, &board, [&] {
+        ticksBehindTheDialog = board.Board().BannerTicks;
+        board.SetupDialog()->cmdOK->click();
+    });
     board.mnuGameNew->trigger();
+    QVERIFY(ticksBehindTheDialog >= 2);
     QVERIFY(!board.Timer1.isActive());
     QVERIFY(!board.lblRound->isVisible());
-    QVERIFY(board.mnuGame->isEnabled());
+    QVERIFY(board.mnuGame->isEnabled() && board.mnuHelp->isEnabled());
     driver.ClickCells({4});
-    QTest::qWait(700); // longer than a tick: nothing clears the new match's mark
+    QTest::qWait(2200); // past the old announcement's end: nothing clears the new mark
     QCOMPARE(VisibleMarks(board), QString("....O...."));
     QCOMPARE(driver.record.RoundIndex, 0);
+}
+
+void BoardWindowTest::resultsOpenCentredOverTheBoardAndChangeNothing()
+{
+    ScriptedRandom random;
+    BoardDriver driver(random);
+    QVERIFY(driver.Start(false, "Ann", "Bob"));
+    driver.ClickCells({0, 3, 1, 4, 2});
+    QRect shown;
+    QString heading;
+    QTimer::singleShot(0, [&] {
+        auto* results = qobject_cast<frmResults*>(QApplication::activeModalWidget());
+        QVERIFY(results != nullptr);
+        shown = results->frameGeometry();
+        heading = results->lblPlayer1->text() + "|" + results->lblS1[0]->text();
+        QTest::keyClick(results, Qt::Key_Escape);
+    });
+    driver.board.mnuResults->trigger();
+    QCOMPARE(heading, QString("Ann|1"));
+    QVERIFY((shown.center() - driver.board.frameGeometry().center()).manhattanLength() <= 4);
+    QCOMPARE(VisibleMarks(driver.board), QString("OOOXX...."));
+    QCOMPARE(driver.record.RoundIndex, 1);
 }
 
 void BoardWindowTest::aboutShowsCaptionAndCopyright()

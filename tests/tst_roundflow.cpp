@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <random>
+
 namespace {
 
 struct Match {
@@ -54,6 +56,8 @@ class RoundFlowTest : public QObject {
     void newGameEndsAPendingAnnouncement();
     void newGameInMidRoundDiscardsTheRound();
     void newGameAfterTheMatchStartsAfresh();
+    void wholeMatchesInBothModes();
+    void newGameAtEveryPointOfAMatch();
 };
 
 void RoundFlowTest::watcherStartsTheAnnouncementOnlyForAFinishedRound()
@@ -206,6 +210,105 @@ void RoundFlowTest::newGameAfterTheMatchStartsAfresh()
     QCOMPARE(MatchVerdict(match.record), std::string("Draw Game"));
     match.Play({8});
     QCOMPARE(match.board.Marks[8], Mark::O);
+}
+
+namespace {
+
+// One event of a match: a click on a cell (0..8, or 9 for off the grid) or a timer tick.
+struct Step {
+    bool Tick;
+    int Cell;
+};
+
+// Seeded matches: clicks anywhere, ticks whenever the announcement runs, until the verdict.
+// Checks the reset after every announced round on the way.
+void SeedDraws(Match& match, std::uint32_t seed)
+{
+    std::mt19937 generator(seed + 1000);
+    for (int i = 0; i < 5000; ++i) {
+        match.random.Draws.push_back(static_cast<float>(generator() >> 8) * 0x1p-24f);
+    }
+}
+
+std::vector<Step> MatchSteps(std::uint32_t seed, Match& match)
+{
+    SeedDraws(match, seed);
+    std::mt19937 generator(seed);
+    std::vector<Step> steps;
+    while (!match.board.VerdictShown && steps.size() < 5000) {
+        const bool tick = match.board.Timer1Enabled && generator() % 3 == 0;
+        const Step step{tick, static_cast<int>(generator() % 10)};
+        steps.push_back(step);
+        const std::int32_t rounds = match.record.RoundIndex;
+        if (step.Tick) {
+            AnnounceTick(match.board, match.record);
+            if (!match.board.Timer1Enabled && !match.board.VerdictShown) {
+                // The next round: an empty, open board with O to move; the record kept.
+                QTest::qVerify(match.board.Marks == std::array<Mark, 9>{} &&
+                                   match.board.ShownOverlayCount() == 0 && match.board.Turn == 0 &&
+                                   match.board.MoveCount == 0 &&
+                                   match.board.RoundOutcome == OutcomeInPlay &&
+                                   match.record.RoundIndex == rounds,
+                               "reset", "", __FILE__, __LINE__);
+            }
+        } else if (step.Cell == 9) {
+            MovePointer(match.board, 5.0f, 300.0f);
+            Click(match.board, match.record, match.host, match.random);
+        } else {
+            match.Play({step.Cell});
+        }
+        WatchOutcome(match.board);
+    }
+    return steps;
+}
+
+} // namespace
+
+void RoundFlowTest::wholeMatchesInBothModes()
+{
+    for (std::uint32_t seed = 0; seed < 200; ++seed) {
+        Match match(seed % 2 == 1);
+        MatchSteps(seed, match);
+        QVERIFY2(match.board.VerdictShown, qPrintable(QString::number(seed)));
+        QCOMPARE(match.record.RoundIndex, 5);
+        const int one = TotalOne(match.record);
+        const int two = TotalTwo(match.record);
+        const std::string expected = one > two   ? "Ann Win."
+                                     : two > one ? (seed % 2 ? "Computer Win." : "Bob Win.")
+                                                 : "Draw Game";
+        QCOMPARE(match.board.VerdictText, expected);
+        QVERIFY(!match.board.Timer1Enabled && match.board.MenusEnabled);
+    }
+}
+
+void RoundFlowTest::newGameAtEveryPointOfAMatch()
+{
+    for (const bool onePlayer : {false, true}) {
+        Match whole(onePlayer);
+        const std::vector<Step> steps = MatchSteps(7, whole);
+        // Replay the first k steps, then New Game: always a fresh match, whatever k was.
+        for (std::size_t k = 0; k <= steps.size(); ++k) {
+            Match match(onePlayer);
+            SeedDraws(match, 7);
+            for (std::size_t i = 0; i < k; ++i) {
+                if (steps[i].Tick) {
+                    AnnounceTick(match.board, match.record);
+                } else if (steps[i].Cell < 9) {
+                    match.Play({steps[i].Cell});
+                }
+                WatchOutcome(match.board);
+            }
+            NewGame(match.board, match.record);
+            QCOMPARE(match.record.RoundIndex, 0);
+            QCOMPARE(TotalOne(match.record) + TotalTwo(match.record), 0);
+            QCOMPARE(match.board.Marks, (std::array<Mark, 9>{}));
+            QVERIFY(!match.board.Timer1Enabled && !match.board.RoundBannerShown &&
+                    !match.board.VerdictShown && match.board.MenusEnabled);
+            QCOMPARE(match.board.Turn, std::int16_t{0});
+            match.Play({4});
+            QCOMPARE(match.board.Marks[4], Mark::O);
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(RoundFlowTest)
