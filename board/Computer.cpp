@@ -2,9 +2,14 @@
 
 #include "match/Flags.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
+
+namespace {
+constexpr float DrawnCells = 8.0f;
+} // namespace
 
 void ClockRandom::Reseed()
 {
@@ -38,8 +43,10 @@ void ChooseComputerCell(BoardState& board, RandomSource& random)
 {
     do {
         random.Reseed();
-        // Eight values, not nine: cell 8 is reached only through the table.
-        board.ChosenCell = static_cast<std::int16_t>(std::floor(random.Draw() * 8.0f));
+        // Eight values, not nine: cell 8 is reached only through the table. The clamp only
+        // guards the index against a source that breaks its [0, 1) promise.
+        const float drawn = std::floor(random.Draw() * DrawnCells);
+        board.ChosenCell = static_cast<std::int16_t>(std::clamp(drawn, 0.0f, DrawnCells - 1.0f));
         WinOrNot(board);
     } while (board.CellTaken[static_cast<std::size_t>(board.ChosenCell)] != FlagFalse);
 }

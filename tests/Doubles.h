@@ -16,14 +16,17 @@ class ScriptedRandom final : public RandomSource {
     {
         ++DrawCount;
         if (Draws.empty()) {
-            return Fallback;
+            // Beyond the script: walk the cells 0..7 so that the choice still ends.
+            Unscripted = true;
+            return Fallback >= 0.0f ? Fallback : (static_cast<float>(DrawCount % 8) + 0.5f) / 8.0f;
         }
         const float r = Draws.front();
         Draws.pop_front();
         return r;
     }
     std::deque<float> Draws;
-    float Fallback = 0.0f;
+    float Fallback = 0.0f; // negative: cycle through the cells instead
+    bool Unscripted = false;
     int Reseeds = 0;
     int DrawCount = 0;
 };

@@ -234,7 +234,7 @@ void WalkOnePlayer(Walk& walk, const Position& p)
         for (const auto& [expected, draws] : answers) {
             Position next = p;
             ScriptedRandom random(draws);
-            random.Fallback = -1.0f; // an unscripted draw would be a fault
+            random.Fallback = -1.0f;
             ClickOn(next, human, random);
             if (roundEnds) {
                 walk.CheckAfterMark(p.Board, next.Board, next.Record, afterHuman);
@@ -249,7 +249,7 @@ void WalkOnePlayer(Walk& walk, const Position& p)
             walk.TableMoves += target.has_value();
             std::array<Mark, 9> afterComputer = afterHuman;
             afterComputer[expected] = Mark::X;
-            if (next.Board.ChosenCell != expected || random.Draws.size() != 0 ||
+            if (next.Board.ChosenCell != expected || random.Unscripted || !random.Draws.empty() ||
                 random.Reseeds != random.DrawCount) {
                 walk.Fail(QStringLiteral("computer took %1, expected %2")
                               .arg(next.Board.ChosenCell)
