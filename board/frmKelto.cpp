@@ -301,7 +301,9 @@ void frmKelto::Pause(std::chrono::milliseconds length)
 
 bool frmKelto::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) {
+    // Showing counts as activation too: a window manager may keep a new window inactive,
+    // and the round flow must not depend on it.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
         Form_Activate();
     }
     return QMainWindow::event(event);

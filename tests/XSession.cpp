@@ -7,6 +7,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <memory>
 
@@ -201,4 +202,20 @@ QImage XSession::Grab(QRect screen) const
 void XSession::Focus(unsigned long window) const
 {
     Xdotool({"windowfocus", "--sync", QString::number(window)});
+}
+
+QString XSession::CursorName() const
+{
+    XFixesCursorImage* cursor = XFixesGetCursorImage(Connection);
+    if (cursor == nullptr) {
+        return {};
+    }
+    const QString name = QString::fromLatin1(cursor->name != nullptr ? cursor->name : "");
+    XFree(cursor);
+    return name;
+}
+
+void XSession::MoveTo(QPoint screen) const
+{
+    Xdotool({"mousemove", QString::number(screen.x()), QString::number(screen.y())});
 }

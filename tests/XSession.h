@@ -41,6 +41,9 @@ class XSession {
     void ClicksAt(const QList<QPoint>& screen) const;
     [[nodiscard]] QColor Pixel(QPoint screen) const;
     [[nodiscard]] QImage Grab(QRect screen) const;
+    // The name of the pointer's current cursor image ("left_ptr", ...; empty for unnamed).
+    [[nodiscard]] QString CursorName() const;
+    void MoveTo(QPoint screen) const;
     // Gives the window the keyboard focus, as a window manager would on activation.
     void Focus(unsigned long window) const;
 

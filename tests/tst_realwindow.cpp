@@ -94,6 +94,7 @@ class RealWindowTest : public QObject {
   private slots:
     void boardPixelsFollowTheLayoutThroughAMatch();
     void clickUnderTheHourglassIsDropped();
+    void hourglassShowsOnlyDuringTheComputersPause();
     void everyWayOfEndingEndsTheProcess_data();
     void everyWayOfEndingEndsTheProcess();
 
@@ -202,6 +203,32 @@ void RealWindowTest::clickUnderTheHourglassIsDropped()
     // The board takes the next click as usual.
     board.Click(8);
     EXPECT_ON_SCREEN(board, board.HasO(8) || board.HasX(8), 2000);
+}
+
+void RealWindowTest::hourglassShowsOnlyDuringTheComputersPause()
+{
+    XSession x;
+    if (!x.Problem().isEmpty()) {
+        QSKIP(qPrintable("no X server: " + x.Problem()));
+    }
+    const ScreenBoard board = StartOn(x, true);
+    QVERIFY(!board.Origin.isNull());
+    x.MoveTo(board.Origin + QPoint(150, 150));
+    QThread::msleep(200);
+    const QString normal = x.CursorName();
+    QVERIFY(!normal.isEmpty());
+    board.Click(4);
+    // The pause lasts 200 ms from the moment the O is drawn.
+    QStringList seen;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 600) {
+        seen << x.CursorName();
+        QThread::msleep(20);
+    }
+    QVERIFY2(seen.count(normal) < seen.size(), qPrintable(seen.join(',')));
+    QCOMPARE(seen.last(), normal);
+    QVERIFY(board.HasO(4));
 }
 
 void RealWindowTest::everyWayOfEndingEndsTheProcess_data()
