@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Doubles.h"
+
 #include "board/frmKelto.h"
 #include "setup/TextBox.h"
 #include "setup/frmMain.h"
@@ -14,7 +16,9 @@
 
 // A board window as the program makes it, with the setup dialog answered by the test.
 struct BoardDriver {
+    // Draws from `random`, or from an unscripted source of its own.
     explicit BoardDriver(RandomSource& random) : board(record, random, [this] { ++endCalls; }) {}
+    BoardDriver() : BoardDriver(OwnRandom) {}
 
     // Answers the next showing of the setup dialog once its modal loop runs.
     void AnswerSetup(bool onePlayer, QString one = "Player1", QString two = "Player2")
@@ -72,6 +76,7 @@ struct BoardDriver {
         }
     }
 
+    ScriptedRandom OwnRandom;
     MatchRecord record;
     int endCalls = 0;
     int dialogsAnswered = 0;

@@ -64,8 +64,7 @@ class BoardWindowTest : public QObject {
 
 void BoardWindowTest::windowHasTheBoardLayout()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     QCOMPARE(board.windowTitle(), QString("Zorvane"));
@@ -115,8 +114,7 @@ void BoardWindowTest::windowHasTheBoardLayout()
 
 void BoardWindowTest::clicksAtLayoutPixelsPlaceMarksAndALineShowsItsOverlay()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     driver.ClickCells({0, 4, 1, 5});
     QCOMPARE(VisibleMarks(driver.board), QString("OO..XX..."));
@@ -132,8 +130,7 @@ void BoardWindowTest::clicksAtLayoutPixelsPlaceMarksAndALineShowsItsOverlay()
 
 void BoardWindowTest::bandEdgesDecideTheCellOfAClick()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     driver.ClickAt({19, 150});
     driver.ClickAt({150, 19});
@@ -190,8 +187,7 @@ void BoardWindowTest::clickQueuedUnderTheHourglassIsDropped()
 
 void BoardWindowTest::announcementClearsTheBoardAfterSixTicks()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     driver.ClickCells({0, 3, 1, 4, 2});
@@ -218,8 +214,7 @@ void BoardWindowTest::announcementClearsTheBoardAfterSixTicks()
 
 void BoardWindowTest::realTimersRunAWholeAnnouncement()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     int bannerShowings = 0;
@@ -244,8 +239,7 @@ void BoardWindowTest::realTimersRunAWholeAnnouncement()
 
 void BoardWindowTest::verdictIsCentredInRedAndStays()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false, "Ann", "Bob"));
     frmKelto& board = driver.board;
     driver.PlayMatch({0, 3, 1, 4, 2});
@@ -267,8 +261,7 @@ void BoardWindowTest::verdictIsCentredInRedAndStays()
 
 void BoardWindowTest::f2OpensNewGameOnlyWhileTheGameMenuIsEnabled()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     board.activateWindow();
@@ -301,8 +294,7 @@ void BoardWindowTest::f2OpensNewGameOnlyWhileTheGameMenuIsEnabled()
 
 void BoardWindowTest::newGameDuringAnAnnouncementEndsIt()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     driver.ClickCells({0, 3, 1, 4, 2});
@@ -326,8 +318,7 @@ void BoardWindowTest::newGameDuringAnAnnouncementEndsIt()
 
 void BoardWindowTest::resultsOpenCentredOverTheBoardAndChangeNothing()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false, "Ann", "Bob"));
     driver.ClickCells({0, 3, 1, 4, 2});
     QRect shown;
@@ -348,8 +339,7 @@ void BoardWindowTest::resultsOpenCentredOverTheBoardAndChangeNothing()
 
 void BoardWindowTest::aboutShowsCaptionAndCopyright()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     QString text;
     QString title;
@@ -372,8 +362,7 @@ void BoardWindowTest::aboutShowsCaptionAndCopyright()
 
 void BoardWindowTest::namesAreShownAsPlainText()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false, "<b>&Ann</b>", "Bob"));
     driver.PlayMatch({0, 3, 1, 4, 2});
     QCOMPARE(driver.board.lblWin->text(), QString("<b>&Ann</b> Win."));
@@ -382,8 +371,7 @@ void BoardWindowTest::namesAreShownAsPlainText()
 
 void BoardWindowTest::exitMenuEndsTheProgram()
 {
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     QVERIFY(driver.Start(false));
     driver.board.mnuGameExit->trigger();
     QCOMPARE(driver.endCalls, 1);

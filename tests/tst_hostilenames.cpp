@@ -33,8 +33,7 @@ void HostileNamesTest::namesComeOutExactlyAsTyped_data()
 void HostileNamesTest::namesComeOutExactlyAsTyped()
 {
     QFETCH(QString, name);
-    ScriptedRandom random;
-    BoardDriver driver(random);
+    BoardDriver driver;
     driver.board.Sleep = [](std::chrono::milliseconds) {};
     QVERIFY(driver.Start(false, name, name + "2"));
     QCOMPARE(QString::fromStdString(driver.record.PlayerOneName), name);
