@@ -70,6 +70,8 @@ void DiscardQueuedInput()
     QCoreApplication::instance()->removeEventFilter(&discarder);
 }
 
+namespace {
+
 void LoadBannerFonts()
 {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
@@ -80,6 +82,8 @@ void LoadBannerFonts()
                                           QLatin1String(file));
     }
 }
+
+} // namespace
 
 QFont BannerFont(qreal pointSize)
 {

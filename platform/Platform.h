@@ -24,9 +24,8 @@ void SetWaitCursor(bool waiting);
 // under the hourglass is not replayed once it is gone. Pointer moves still get through.
 void DiscardQueuedInput();
 
-// Makes Tahoma available for the banners: installed fonts first, then Wine's free Tahoma.
-void LoadBannerFonts();
-// Tahoma bold italic, loading it first if needed; the platform's sans-serif where it is missing.
+// Tahoma bold italic: the installed Tahoma, else the free one of Debian's fonts-wine, else the
+// platform's sans-serif.
 QFont BannerFont(qreal pointSize);
 
 // From the program's version information.
