@@ -45,6 +45,11 @@ void WatchOutcome(BoardState& board)
     }
 }
 
+bool WatcherDue(const BoardState& board)
+{
+    return board.Timer2Enabled && board.RoundOutcome != OutcomeInPlay && !board.Timer1Enabled;
+}
+
 void AnnounceTick(BoardState& board, MatchRecord& record)
 {
     board.MenusEnabled = false;

@@ -11,6 +11,9 @@ void StartFirstMatch(BoardState& board, MatchRecord& record);
 void ActivateBoard(BoardState& board);
 // One poll of the watcher: a finished round starts the announcement timer.
 void WatchOutcome(BoardState& board);
+// Whether a poll of the watcher could change anything now: it runs, a round has ended, and
+// the announcement has not started.
+[[nodiscard]] bool WatcherDue(const BoardState& board);
 // One tick of the announcement timer.
 void AnnounceTick(BoardState& board, MatchRecord& record);
 // After the setup dialog of New Game has closed with OK. Also ends any announcement, so an

@@ -277,7 +277,7 @@ void frmKelto::ShowState()
     } else if (!State.Timer1Enabled && Timer1.isActive()) {
         Timer1.stop();
     }
-    if (State.Timer2Enabled && State.RoundOutcome != OutcomeInPlay && !Timer1.isActive()) {
+    if (WatcherDue(State)) {
         Timer2.start();
     }
 }

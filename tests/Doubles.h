@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Hands out the draws a test scripts, and counts the reseeds.
@@ -61,6 +62,24 @@ inline void PointAtCell(BoardState& board, int cell)
 {
     MovePointer(board, 62.0f + 85.0f * static_cast<float>(cell % 3),
                 62.0f + 85.0f * static_cast<float>(cell / 3));
+}
+
+// The record's invariants: RoundIndex in 0..5, only (1, 0), (0, 1) or (0, 0) in scored slots,
+// zeros above RoundIndex.
+inline bool RecordHolds(const MatchRecord& record)
+{
+    if (record.RoundIndex < 0 || record.RoundIndex > 5) {
+        return false;
+    }
+    for (std::size_t k = 0; k < 5; ++k) {
+        const auto pair = std::pair{record.RoundScoreOne[k], record.RoundScoreTwo[k]};
+        const bool scored = static_cast<std::int32_t>(k) < record.RoundIndex;
+        if (scored ? pair != std::pair{1, 0} && pair != std::pair{0, 1} && pair != std::pair{0, 0}
+                   : pair != std::pair{0, 0}) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Draw that lands on the given cell: floor(r * 8) == cell.

@@ -72,22 +72,6 @@ int Count(const std::array<Mark, 9>& marks)
     return static_cast<int>(9 - std::count(marks.begin(), marks.end(), Mark::None));
 }
 
-bool RecordHolds(const MatchRecord& record)
-{
-    if (record.RoundIndex < 0 || record.RoundIndex > 5) {
-        return false;
-    }
-    for (std::size_t k = 0; k < 5; ++k) {
-        const auto pair = std::pair{record.RoundScoreOne[k], record.RoundScoreTwo[k]};
-        const bool scored = static_cast<std::int32_t>(k) < record.RoundIndex;
-        if (scored ? pair != std::pair{1, 0} && pair != std::pair{0, 1} && pair != std::pair{0, 0}
-                   : pair != std::pair{0, 0}) {
-            return false;
-        }
-    }
-    return true;
-}
-
 struct Walk {
     long Games = 0;
     long Marks = 0;

@@ -69,22 +69,6 @@ class SeededRandom final : public RandomSource {
     std::mt19937 Generator;
 };
 
-bool RecordHolds(const MatchRecord& record)
-{
-    if (record.RoundIndex < 0 || record.RoundIndex > 5) {
-        return false;
-    }
-    for (std::size_t k = 0; k < 5; ++k) {
-        const int one = record.RoundScoreOne[k];
-        const int two = record.RoundScoreTwo[k];
-        const bool scored = static_cast<int>(k) < record.RoundIndex;
-        if (scored ? (one + two > 1 || one < 0 || two < 0) : (one != 0 || two != 0)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 QString Check(BoardDriver& driver)
 {
     const frmKelto& board = driver.board;

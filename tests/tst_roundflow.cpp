@@ -64,11 +64,14 @@ void RoundFlowTest::watcherStartsTheAnnouncementOnlyForAFinishedRound()
 {
     Match match;
     match.Play({0, 3});
+    QVERIFY(!WatcherDue(match.board));
     WatchOutcome(match.board);
     QVERIFY(!match.board.Timer1Enabled);
     match.Play({1, 4, 2});
+    QVERIFY(WatcherDue(match.board));
     WatchOutcome(match.board);
     QVERIFY(match.board.Timer1Enabled);
+    QVERIFY(!WatcherDue(match.board)); // nothing more to see while the announcement runs
     QVERIFY(match.board.MenusEnabled);
 }
 
