@@ -7,6 +7,8 @@
 #include "setup/frmMain.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -166,9 +168,7 @@ bool frmKelto::Form_Load()
     ShowState();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        platform::CentreWindow(this, screen->availableGeometry());
     }
     return true;
 }
@@ -224,12 +224,15 @@ void frmKelto::mnuGameNew_Click()
     NewGame(State, Record);
     ShowState();
     repaint();
+    PointerBack();
 }
 
 void frmKelto::mnuResults_Click()
 {
     frmResults results(Record, this);
+    platform::CentreWindow(&results, frameGeometry());
     results.exec();
+    PointerBack();
 }
 
 void frmKelto::mnuGameExit_Click()
@@ -245,6 +248,17 @@ QString frmKelto::AboutText() const
 void frmKelto::mnuHelpAbout_Click()
 {
     QMessageBox::information(this, windowTitle(), AboutText());
+    PointerBack();
+}
+
+void frmKelto::PointerBack()
+{
+    // A dialog or menu that closes over a still pointer brings no pointer move; the next
+    // click must still act on the cell under the pointer, not on the one before the dialog.
+    const QPointF at = Client->mapFromGlobal(QPointF(QCursor::pos()));
+    if (Client->rect().contains(at.toPoint())) {
+        Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    }
 }
 
 void frmKelto::ShowState()
@@ -305,6 +319,7 @@ bool frmKelto::event(QEvent* event)
     // and the round flow must not depend on it.
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
         Form_Activate();
+        PointerBack();
     }
     return QMainWindow::event(event);
 }
@@ -315,6 +330,11 @@ bool frmKelto::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     }
     const auto type = event->type();
+    if (type == QEvent::Enter) {
+        const QPointF at = static_cast<QEnterEvent*>(event)->position();
+        Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
+        return false;
+    }
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress &&
         type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease) {
         return QMainWindow::eventFilter(watched, event);

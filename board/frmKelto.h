@@ -72,6 +72,7 @@ class frmKelto final : public QMainWindow, private MoveHost {
     void CreateBoard();
     void ShowState();
     bool ShowSetup();
+    void PointerBack();
 
     void RepaintNow() override;
     void SetWaitCursor(bool waiting) override;

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +29,72 @@ QColor SystemColour(int index)
 void Sleep(std::chrono::milliseconds length)
 {
     std::this_thread::sleep_for(length);
+}
+
+namespace {
+
+// The frame of the last window the window manager framed: the best guess for the next one.
+QMargins LastFrame;
+
+QPoint FrameTopLeft(QSize client, QMargins frame, QPoint centre)
+{
+    QRect outer = QRect(QPoint(), client).marginsAdded(frame);
+    outer.moveCenter(centre);
+    return outer.topLeft();
+}
+
+// Puts the window right once its real frame is known, at its first exposure.
+class FrameCentring final : public QObject {
+  public:
+    FrameCentring(QWidget* window, QPoint centre) : QObject(window), Window(window), Centre(centre)
+    {
+        Window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The native window exists from the widget's show event on.
+        if (watched == Window && event->type() == QEvent::Show) {
+            Window->removeEventFilter(this);
+            Window->windowHandle()->installEventFilter(this);
+            return false;
+        }
+        QWindow* handle = Window->windowHandle();
+        if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
+            LastFrame = handle->frameMargins();
+            // The client's position: Qt knows the frame now and converts it for the window
+            // manager, whichever gravity the window was created with.
+            const QPoint at = FrameTopLeft(handle->size(), LastFrame, Centre) +
+                              QPoint(LastFrame.left(), LastFrame.top());
+            if (at != handle->position()) {
+                handle->setPosition(at);
+            }
+            handle->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    QWidget* Window;
+    QPoint Centre;
+};
+
+} // namespace
+
+void CentreWindow(QWidget* window, const QRect& area)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
+    }
+    const QPoint frameAt = FrameTopLeft(window->size(), LastFrame, area.center());
+    if (QWindow* handle = window->windowHandle()) {
+        // Made already (as the owner of a dialog): its position is that of the client.
+        handle->setPosition(frameAt + QPoint(LastFrame.left(), LastFrame.top()));
+    } else {
+        window->move(frameAt);
+    }
+    new FrameCentring(window, area.center());
 }
 
 void SetWaitCursor(bool waiting)

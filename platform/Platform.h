@@ -4,9 +4,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include <chrono>
+
+class QWidget;
 
 namespace platform {
 
@@ -16,6 +19,11 @@ QColor SystemColour(int index);
 
 // Blocks the user-interface thread.
 void Sleep(std::chrono::milliseconds length);
+
+// Places a window, not yet shown, so that its whole frame (title bar and borders included) is
+// centred on `area`, and corrects the position once the window manager has framed it.
+// Compositors that place windows themselves (Wayland) are left to it.
+void CentreWindow(QWidget* window, const QRect& area);
 
 // The application-wide hourglass pointer.
 void SetWaitCursor(bool waiting);

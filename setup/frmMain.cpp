@@ -82,6 +82,14 @@ frmMain::frmMain(MatchRecord& record, std::function<void()> endProgram, QWidget*
     setTabOrder(txtPlayer2, cmdOK);
     setTabOrder(cmdOK, cmdExit);
 
+    for (QRadioButton* option : {optOne, optTwo}) {
+        option->installEventFilter(this);
+    }
+    // A screen reader names each box by its caption.
+    lblOne->setBuddy(txtOne);
+    lblPlayer1->setBuddy(txtPlayer1);
+    lblPlayer2->setBuddy(txtPlayer2);
+
     connect(optOne, &QRadioButton::clicked, this, &frmMain::optOne_Click);
     connect(optTwo, &QRadioButton::clicked, this, &frmMain::optTwo_Click);
     connect(txtOne, &TextBox::GotFocus, this, &frmMain::txtOne_GotFocus);
@@ -96,9 +104,7 @@ bool frmMain::ShowModal()
     if (!ShownBefore) {
         ShownBefore = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+            platform::CentreWindow(this, screen->availableGeometry());
         }
     }
     return exec() == QDialog::Accepted;
@@ -133,7 +139,7 @@ void frmMain::ApplyStyle(PlayingStyle style)
             box->setEnabled(true);
         }
     }
-    Box(states.Focus)->setFocus(Qt::OtherFocusReason);
+    Box(states.Focus)->TakeFocus();
     for (const auto& [box, state] : boxes) {
         SetColour(box, state.Colour);
         if (!state.Enabled) {
@@ -196,6 +202,26 @@ void frmMain::closeEvent(QCloseEvent* event)
     // Form_Unload: closing the dialog ends the program; the close is never refused.
     event->accept();
     EndProgram();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // Qt's own arrow-key navigation clicks the next option and then focuses it, which takes
+    // the focus back out of the name box that the option's handler moved it to. Two options
+    // make one group, so any arrow selects the other one.
+    if ((watched == optOne || watched == optTwo) && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            (watched == optOne ? optTwo : optOne)->click();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)

@@ -11,11 +11,16 @@
 
 #include <memory>
 
-XSession::XSession()
+XSession::XSession(bool windowManager)
 {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
         Why = QStringLiteral("Xvfb or xdotool is not installed");
+        return;
+    }
+    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+    if (windowManager && openbox.isEmpty()) {
+        Why = QStringLiteral("openbox is not installed");
         return;
     }
     Server.setProgram(xvfb);
@@ -29,6 +34,24 @@ XSession::XSession()
     Connection = XOpenDisplay(Display.toLatin1().constData());
     if (Connection == nullptr) {
         Why = QStringLiteral("cannot connect to Xvfb on %1").arg(Display);
+        return;
+    }
+    if (windowManager) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), Display);
+        WindowManager.setProcessEnvironment(environment);
+        WindowManager.start(openbox, {});
+        // Ready once it owns the screen's window-manager selection.
+        const Atom selection = XInternAtom(Connection, "WM_S0", False);
+        QElapsedTimer clock;
+        clock.start();
+        while (XGetSelectionOwner(Connection, selection) == None) {
+            if (clock.elapsed() > 10000) {
+                Why = QStringLiteral("openbox did not start");
+                return;
+            }
+            QThread::msleep(50);
+        }
     }
 }
 
@@ -37,6 +60,10 @@ XSession::~XSession()
     if (Game.state() != QProcess::NotRunning) {
         Game.kill();
         Game.waitForFinished(3000);
+    }
+    if (WindowManager.state() != QProcess::NotRunning) {
+        WindowManager.terminate();
+        WindowManager.waitForFinished(3000);
     }
     if (Connection != nullptr) {
         XCloseDisplay(Connection);
@@ -72,7 +99,7 @@ bool XSession::GameRunning() const
 
 namespace {
 
-unsigned long Search(Display* display, Window parent, const QByteArray& title)
+unsigned long Search(Display* display, Window parent, const QByteArray& title, Window besides)
 {
     Window root = 0;
     Window up = 0;
@@ -85,13 +112,20 @@ unsigned long Search(Display* display, Window parent, const QByteArray& title)
     for (unsigned int i = 0; i < count; ++i) {
         XWindowAttributes attributes;
         char* name = nullptr;
-        if (XGetWindowAttributes(display, children[i], &attributes) != 0 &&
-            attributes.map_state == IsViewable && XFetchName(display, children[i], &name) != 0) {
-            const bool match = title == name;
+        if (XGetWindowAttributes(display, children[i], &attributes) == 0 ||
+            attributes.map_state != IsViewable) {
+            continue;
+        }
+        if (XFetchName(display, children[i], &name) != 0) {
+            const bool match = title == name && children[i] != besides;
             XFree(name);
             if (match) {
                 return children[i];
             }
+        }
+        // A window manager puts each window inside a frame of its own.
+        if (const unsigned long inside = Search(display, children[i], title, besides)) {
+            return inside;
         }
     }
     return 0;
@@ -99,14 +133,14 @@ unsigned long Search(Display* display, Window parent, const QByteArray& title)
 
 } // namespace
 
-unsigned long XSession::FindWindow(const QString& title, int ms) const
+unsigned long XSession::FindWindow(const QString& title, int ms, unsigned long besides) const
 {
     QElapsedTimer clock;
     clock.start();
     do {
         XSync(Connection, False);
         if (const unsigned long window =
-                Search(Connection, DefaultRootWindow(Connection), title.toUtf8())) {
+                Search(Connection, DefaultRootWindow(Connection), title.toUtf8(), besides)) {
             QThread::msleep(300); // let it paint
             return window;
         }
@@ -124,6 +158,41 @@ QRect XSession::Geometry(unsigned long window) const
     Window child = 0;
     XTranslateCoordinates(Connection, window, DefaultRootWindow(Connection), 0, 0, &x, &y, &child);
     return {x, y, attributes.width, attributes.height};
+}
+
+QRect XSession::FrameGeometry(unsigned long window) const
+{
+    // The frame is the ancestor that is a child of the root window.
+    Window frame = window;
+    for (;;) {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(Connection, frame, &root, &parent, &children, &count) == 0) {
+            break;
+        }
+        XFree(children);
+        if (parent == root || parent == 0) {
+            break;
+        }
+        frame = parent;
+    }
+    return Geometry(frame);
+}
+
+QPoint XSession::Pointer() const
+{
+    Window root = 0;
+    Window child = 0;
+    int x = 0;
+    int y = 0;
+    int childX = 0;
+    int childY = 0;
+    unsigned int mask = 0;
+    XQueryPointer(Connection, DefaultRootWindow(Connection), &root, &child, &x, &y, &childX,
+                  &childY, &mask);
+    return {x, y};
 }
 
 void XSession::RequestClose(unsigned long window) const
@@ -157,6 +226,11 @@ void XSession::Keys(const QStringList& keys) const
 void XSession::ClickAt(QPoint screen) const
 {
     ClicksAt({screen});
+}
+
+void XSession::ClickHere() const
+{
+    Xdotool({"click", "1"});
 }
 
 void XSession::ClicksAt(const QList<QPoint>& screen) const
@@ -204,15 +278,23 @@ void XSession::Focus(unsigned long window) const
     Xdotool({"windowfocus", "--sync", QString::number(window)});
 }
 
-QString XSession::CursorName() const
+QByteArray XSession::CursorImage() const
 {
     XFixesCursorImage* cursor = XFixesGetCursorImage(Connection);
     if (cursor == nullptr) {
         return {};
     }
-    const QString name = QString::fromLatin1(cursor->name != nullptr ? cursor->name : "");
+    QByteArray image;
+    for (const long value :
+         {long(cursor->width), long(cursor->height), long(cursor->xhot), long(cursor->yhot)}) {
+        image.append(QByteArray::number(static_cast<qlonglong>(value))).append(',');
+    }
+    for (int i = 0; i < cursor->width * cursor->height; ++i) {
+        const auto pixel = static_cast<quint32>(cursor->pixels[i]);
+        image.append(reinterpret_cast<const char*>(&pixel), sizeof pixel);
+    }
     XFree(cursor);
-    return name;
+    return image;
 }
 
 void XSession::MoveTo(QPoint screen) const

@@ -14,7 +14,8 @@ struct _XDisplay;
 
 class XSession {
   public:
-    XSession();
+    // With `windowManager`, openbox frames, places and focuses the windows as on a desktop.
+    explicit XSession(bool windowManager = false);
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -30,19 +31,26 @@ class XSession {
     bool GameEnds(int ms);
     [[nodiscard]] bool GameRunning() const;
 
-    // The top-level window with this title, 0 when there is none within `ms`.
-    unsigned long FindWindow(const QString& title, int ms = 5000) const;
+    // The top-level window with this title, other than `besides`; 0 when there is none
+    // within `ms`.
+    unsigned long FindWindow(const QString& title, int ms = 5000, unsigned long besides = 0) const;
     [[nodiscard]] QRect Geometry(unsigned long window) const;
+    // The window with the window manager's frame around it.
+    [[nodiscard]] QRect FrameGeometry(unsigned long window) const;
+    [[nodiscard]] QPoint Pointer() const;
     // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
     void RequestClose(unsigned long window) const;
 
     void Keys(const QStringList& keys) const;
     void ClickAt(QPoint screen) const;
+    // A click where the pointer already is, without moving it.
+    void ClickHere() const;
     void ClicksAt(const QList<QPoint>& screen) const;
     [[nodiscard]] QColor Pixel(QPoint screen) const;
     [[nodiscard]] QImage Grab(QRect screen) const;
-    // The name of the pointer's current cursor image ("left_ptr", ...; empty for unnamed).
-    [[nodiscard]] QString CursorName() const;
+    // What the pointer's current cursor looks like: equal for equal images, whether they come
+    // from a cursor theme or from the X server's own cursor font.
+    [[nodiscard]] QByteArray CursorImage() const;
     void MoveTo(QPoint screen) const;
     // Gives the window the keyboard focus, as a window manager would on activation.
     void Focus(unsigned long window) const;
@@ -51,6 +59,7 @@ class XSession {
     void Xdotool(const QStringList& arguments) const;
 
     QProcess Server;
+    QProcess WindowManager;
     QProcess Game;
     QString Display;
     QString Why;

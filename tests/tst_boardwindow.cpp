@@ -6,6 +6,8 @@
 #include "results/frmResults.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QEnterEvent>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
@@ -49,6 +51,8 @@ class BoardWindowTest : public QObject {
     void windowHasTheBoardLayout();
     void clicksAtLayoutPixelsPlaceMarksAndALineShowsItsOverlay();
     void bandEdgesDecideTheCellOfAClick();
+    void pointerBackWithoutAMoveCountsAsAMove_data();
+    void pointerBackWithoutAMoveCountsAsAMove();
     void computerAnswersUnderTheWaitCursor();
     void clickQueuedUnderTheHourglassIsDropped();
     void announcementClearsTheBoardAfterSixTicks();
@@ -143,6 +147,37 @@ void BoardWindowTest::bandEdgesDecideTheCellOfAClick()
     driver.ClickAt({190, 274}); // cell 8
     driver.ClickAt({104, 105}); // cell 3
     QCOMPARE(VisibleMarks(driver.board), QString("OX.O.O..X"));
+}
+
+void BoardWindowTest::pointerBackWithoutAMoveCountsAsAMove_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("entering after a menu closed") << "enter";
+    QTest::newRow("the results dialog closed") << "results";
+}
+
+void BoardWindowTest::pointerBackWithoutAMoveCountsAsAMove()
+{
+    QFETCH(QString, how);
+    BoardDriver driver;
+    QVERIFY(driver.Start(false));
+    QWidget* client = driver.board.ClientArea();
+    QTest::mouseMove(client, BoardDriver::CellCentre(2));
+    const QPoint cell6 = BoardDriver::CellCentre(6);
+    if (how == "enter") {
+        QEnterEvent enter(cell6, client->mapTo(&driver.board, cell6), client->mapToGlobal(cell6));
+        QCoreApplication::sendEvent(client, &enter);
+    } else {
+        // The pointer is moved while the dialog blocks the board, so the board sees no move.
+        QTimer::singleShot(0, [client, cell6] {
+            QCursor::setPos(client->mapToGlobal(cell6));
+            QCoreApplication::processEvents();
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+        });
+        driver.board.mnuResults->trigger();
+    }
+    QTest::mouseClick(client, Qt::LeftButton, {}, cell6);
+    QCOMPARE(VisibleMarks(driver.board), QString("......O.."));
 }
 
 void BoardWindowTest::computerAnswersUnderTheWaitCursor()

@@ -19,6 +19,8 @@ void HostileNamesTest::namesComeOutExactlyAsTyped_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << QString();
     QTest::newRow("10,000 characters") << QString(10000, QChar('m'));
+    QTest::newRow("40,000 characters, past a line edit's default limit")
+        << QString(40000, QChar('w'));
     QTest::newRow("multi-byte UTF-8") << QString::fromUtf8("Zoë Łukasz 山田 Ñandú");
     QTest::newRow("right-to-left") << QString::fromUtf8("מרים שלום");
     QTest::newRow("combining marks") << QString::fromUtf8("e\u0301a\u0308o\u0303\u0323");

@@ -2,6 +2,7 @@
 // ending it. Skipped, and reported as skipped, where no X server can be started.
 #include "XSession.h"
 
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QThread>
@@ -37,6 +38,7 @@ bool WaitFor(const std::function<bool()>& condition, int ms)
 struct ScreenBoard {
     XSession& X;
     QPoint Origin;
+    unsigned long Window = 0;
 
     QColor At(int x, int y) const { return X.Pixel(Origin + QPoint(x, y)); }
     static QPoint Box(int cell)
@@ -97,6 +99,9 @@ class RealWindowTest : public QObject {
     void hourglassShowsOnlyDuringTheComputersPause();
     void everyWayOfEndingEndsTheProcess_data();
     void everyWayOfEndingEndsTheProcess();
+    void windowsAreCentredFrameIncluded();
+    void clickActsOnTheCellUnderAStillPointer_data();
+    void clickActsOnTheCellUnderAStillPointer();
 
   private:
     ScreenBoard StartOn(XSession& x, bool onePlayer);
@@ -115,7 +120,7 @@ ScreenBoard RealWindowTest::StartOn(XSession& x, bool onePlayer)
     const unsigned long board = x.FindWindow("Zorvane");
     x.Focus(board);
     const QRect frame = x.Geometry(board);
-    return {x, frame.topLeft() + QPoint(0, frame.height() - 290)};
+    return {x, frame.topLeft() + QPoint(0, frame.height() - 290), board};
 }
 
 void RealWindowTest::boardPixelsFollowTheLayoutThroughAMatch()
@@ -215,18 +220,18 @@ void RealWindowTest::hourglassShowsOnlyDuringTheComputersPause()
     QVERIFY(!board.Origin.isNull());
     x.MoveTo(board.Origin + QPoint(150, 150));
     QThread::msleep(200);
-    const QString normal = x.CursorName();
+    const QByteArray normal = x.CursorImage();
     QVERIFY(!normal.isEmpty());
     board.Click(4);
     // The pause lasts 200 ms from the moment the O is drawn.
-    QStringList seen;
+    QList<QByteArray> seen;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 600) {
-        seen << x.CursorName();
+        seen << x.CursorImage();
         QThread::msleep(20);
     }
-    QVERIFY2(seen.count(normal) < seen.size(), qPrintable(seen.join(',')));
+    QVERIFY2(seen.count(normal) < seen.size(), "the pointer never changed");
     QCOMPARE(seen.last(), normal);
     QVERIFY(board.HasO(4));
 }
@@ -278,6 +283,77 @@ void RealWindowTest::everyWayOfEndingEndsTheProcess()
         }
     }
     QVERIFY2(x.GameEnds(2000), "the program is still running");
+}
+
+void RealWindowTest::windowsAreCentredFrameIncluded()
+{
+    XSession x(true);
+    if (!x.Problem().isEmpty()) {
+        QSKIP(qPrintable("no X server: " + x.Problem()));
+    }
+    const auto centredOn = [](QRect frame, QPointF centre) {
+        const QPointF off = QRectF(frame).center() - centre;
+        return qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2;
+    };
+    const QPointF screen(400, 300); // Xvfb's 800 x 600
+    QVERIFY(x.StartGame());
+    const unsigned long setup = x.FindWindow("Choose your playing style");
+    QVERIFY(setup != 0);
+    const QRect setupFrame = x.FrameGeometry(setup);
+    QVERIFY(setupFrame.height() > x.Geometry(setup).height()); // openbox framed it
+    QVERIFY2(centredOn(setupFrame, screen), qPrintable(QDebug::toString(setupFrame)));
+    x.Keys({"Return"});
+    const unsigned long board = x.FindWindow("Zorvane");
+    QVERIFY(board != 0);
+    const QRect boardFrame = x.FrameGeometry(board);
+    QVERIFY2(centredOn(boardFrame, screen), qPrintable(QDebug::toString(boardFrame)));
+    x.Keys({"alt+g", "r"});
+    const unsigned long results = x.FindWindow("Zorvane", 5000, board);
+    QVERIFY(results != 0);
+    const QRect resultsFrame = x.FrameGeometry(results);
+    QVERIFY2(centredOn(resultsFrame, QRectF(boardFrame).center()),
+             qPrintable(QDebug::toString(resultsFrame)));
+}
+
+void RealWindowTest::clickActsOnTheCellUnderAStillPointer_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("New Game's OK clicked") << "setup";
+    QTest::newRow("Results' Cancel clicked") << "results";
+}
+
+void RealWindowTest::clickActsOnTheCellUnderAStillPointer()
+{
+    QFETCH(QString, dialog);
+    XSession x(true);
+    if (!x.Problem().isEmpty()) {
+        QSKIP(qPrintable("no X server: " + x.Problem()));
+    }
+    const ScreenBoard board = StartOn(x, false);
+    QVERIFY(!board.Origin.isNull());
+    x.MoveTo(board.Origin + QPoint(232, 62)); // over cell 2
+    QThread::msleep(300);
+    // The dialog's button is pressed with the mouse, which then rests over another cell.
+    if (dialog == "setup") {
+        x.Keys({"F2"});
+        const unsigned long setup = x.FindWindow("Choose your playing style");
+        QVERIFY(setup != 0);
+        x.ClickAt(x.Geometry(setup).topLeft() + QPoint(80, 236));
+    } else {
+        x.Keys({"alt+g", "r"});
+        const unsigned long results = x.FindWindow("Zorvane", 5000, board.Window);
+        QVERIFY(results != 0);
+        x.ClickAt(x.Geometry(results).topLeft() + QPoint(120, 236));
+    }
+    QThread::msleep(500);
+    const QPoint at = x.Pointer() - board.Origin;
+    const int column = (at.x() - 20) / 85;
+    const int row = (at.y() - 20) / 85;
+    QVERIFY2(at.x() >= 20 && at.y() >= 20 && column < 3 && row < 3 && row * 3 + column != 2,
+             qPrintable(QDebug::toString(at)));
+    x.ClickHere();
+    EXPECT_ON_SCREEN(board, board.HasO(row * 3 + column), 2000);
+    QVERIFY(board.Empty(2));
 }
 
 QTEST_APPLESS_MAIN(RealWindowTest)

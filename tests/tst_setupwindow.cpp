@@ -52,6 +52,7 @@ class SetupWindowTest : public QObject {
     void okAtOnceWritesEachStyle();
     void namesAreTakenExactlyAsTyped();
     void switchingStylesKeepsTheTypedNames();
+    void focusLandsWhereTheUserTypes();
     void nextShowingRestoresTheLastStyle();
     void enterActsAsOkAndEscapeDoesNothing();
     void exitAndCloseEndTheProgramButOkDoesNot();
@@ -177,6 +178,31 @@ void SetupWindowTest::switchingStylesKeepsTheTypedNames()
     d.cmdOK->click();
     QCOMPARE(setup.record.PlayerTwoName, std::string("Computer"));
     QCOMPARE(d.txtPlayer1->text(), QString("Ann"));
+    QCOMPARE(d.txtPlayer2->text(), QString("Bob"));
+}
+
+void SetupWindowTest::focusLandsWhereTheUserTypes()
+{
+    Setup setup;
+    QVERIFY(setup.Show());
+    frmMain& d = setup.dialog;
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    // An arrow key on the options selects the other style and moves into its first box.
+    d.optOne->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(d.optOne, Qt::Key_Down);
+    QVERIFY(d.optTwo->isChecked());
+    QVERIFY(setup.WhollySelected(d.txtPlayer1));
+    // A click into a box selects its whole text, as Tab does.
+    QTest::mouseClick(d.txtPlayer2, Qt::LeftButton, {}, QPoint(30, 8));
+    QVERIFY(setup.WhollySelected(d.txtPlayer2));
+    // Coming back from another program keeps a half-typed name and its caret.
+    QTest::keyClicks(d.txtPlayer2, "Bo");
+    for (const auto type : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent focus(type, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(d.txtPlayer2, &focus);
+    }
+    QTest::keyClicks(d.txtPlayer2, "b");
     QCOMPARE(d.txtPlayer2->text(), QString("Bob"));
 }
 

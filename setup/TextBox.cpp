@@ -1,0 +1,78 @@
+#include "setup/TextBox.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+
+#include <limits>
+
+TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent)
+{
+    // QLineEdit stops at 32,767 characters by default; names may be longer.
+    setMaxLength(std::numeric_limits<int>::max());
+    setText(text);
+}
+
+void TextBox::TakeFocus()
+{
+    FocusEventSent = false;
+    setFocus(Qt::OtherFocusReason);
+    if (FocusEventSent) {
+        return;
+    }
+    if (isActiveWindow()) {
+        // It had the focus already: Qt sends no event, but the move still counts.
+        emit GotFocus();
+    } else {
+        // Qt delivers the focus when the window is activated.
+        FocusAtActivation = true;
+    }
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // The window coming back to the front, or a closed popup, is no new focus: the user's
+    // caret and selection stay as they were. Only the activation that delivers a focus moved
+    // while the window was inactive counts.
+    if (event->reason() == Qt::PopupFocusReason ||
+        (event->reason() == Qt::ActiveWindowFocusReason && !FocusAtActivation)) {
+        return;
+    }
+    if (event->reason() == Qt::ActiveWindowFocusReason) {
+        FocusAtActivation = false;
+    }
+    ClickGaveFocus = event->reason() == Qt::MouseFocusReason;
+    FocusEventSent = true;
+    emit GotFocus();
+}
+
+// The press that gave the focus would place the caret and undo the whole-text selection;
+// that one click only focuses.
+void TextBox::mousePressEvent(QMouseEvent* event)
+{
+    if (ClickGaveFocus && event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    ClickGaveFocus = false;
+    QLineEdit::mousePressEvent(event);
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (ClickGaveFocus) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (ClickGaveFocus && event->button() == Qt::LeftButton) {
+        ClickGaveFocus = false;
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
