@@ -10,9 +10,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 namespace platform {
 
@@ -179,13 +181,37 @@ namespace {
 
 QtMessageHandler PreviousHandler = nullptr;
 
-void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
+struct HeldMessage {
+    QtMsgType Type;
+    QByteArray Category;
+    QString Text;
+};
+std::vector<HeldMessage> Held;
+
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    // Qt's own start-up complaints are several lines and an abort; say it once, plainly.
-    if (type == QtFatalMsg) {
-        std::fputs("zorvane: no display to open a window on (is DISPLAY set?)\n", stderr);
-        std::_Exit(EXIT_FAILURE);
+    if (type != QtFatalMsg) {
+        Held.push_back({type, QByteArray(context.category), text});
+        return;
     }
+    // Qt's fatal line is the same for every cause; the cause is in what it said before.
+    const bool noDisplay = std::any_of(Held.begin(), Held.end(), [](const HeldMessage& held) {
+        return held.Text.contains(QLatin1String("could not connect to display"));
+    });
+    if (noDisplay) {
+        const QByteArray display = qgetenv("DISPLAY");
+        if (display.isEmpty()) {
+            std::fputs("zorvane: no display to open a window on (is DISPLAY set?)\n", stderr);
+        } else {
+            std::fprintf(stderr, "zorvane: cannot open the display %s\n", display.constData());
+        }
+    } else {
+        for (const HeldMessage& held : Held) {
+            std::fprintf(stderr, "zorvane: %s\n", qUtf8Printable(held.Text));
+        }
+        std::fprintf(stderr, "zorvane: %s\n", qUtf8Printable(text.trimmed()));
+    }
+    std::_Exit(EXIT_FAILURE);
 }
 
 } // namespace
@@ -198,6 +224,12 @@ DisplayGuard::DisplayGuard()
 DisplayGuard::~DisplayGuard()
 {
     qInstallMessageHandler(PreviousHandler);
+    // The start went well: what Qt said on the way goes out as it would have.
+    for (const HeldMessage& held : Held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.Category.constData());
+        qt_message_output(held.Type, context, held.Text);
+    }
+    Held.clear();
 }
 
 } // namespace platform

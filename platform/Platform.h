@@ -42,8 +42,9 @@ QString CopyrightNotice();
 // Ends the program: every event loop returns and no further handler runs.
 void EndProgram();
 
-// Guards the creation of the application object: without a display, prints one line and
-// exits non-zero instead of Qt's abort.
+// Guards the creation of the application object: where it fails, prints its cause (one plain
+// line when there is no display) and exits non-zero instead of Qt's abort. Qt's other messages
+// of that moment are passed on once the application object stands.
 class DisplayGuard {
   public:
     DisplayGuard();

@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTest>
 #include <QThread>
 
@@ -102,6 +103,8 @@ class RealWindowTest : public QObject {
     void windowsAreCentredFrameIncluded();
     void clickActsOnTheCellUnderAStillPointer_data();
     void clickActsOnTheCellUnderAStillPointer();
+    void startupFailureSaysItsCause_data();
+    void startupFailureSaysItsCause();
 
   private:
     ScreenBoard StartOn(XSession& x, bool onePlayer);
@@ -354,6 +357,38 @@ void RealWindowTest::clickActsOnTheCellUnderAStillPointer()
     x.ClickHere();
     EXPECT_ON_SCREEN(board, board.HasO(row * 3 + column), 2000);
     QVERIFY(board.Empty(2));
+}
+
+void RealWindowTest::startupFailureSaysItsCause_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no display") << "xcb"
+                                << ""
+                                << "no display to open a window on";
+    QTest::newRow("an unknown platform") << "nonexistent"
+                                         << ":0"
+                                         << "\"nonexistent\"";
+}
+
+void RealWindowTest::startupFailureSaysItsCause()
+{
+    QFETCH(QString, platform);
+    QFETCH(QString, display);
+    QFETCH(QString, said);
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", platform);
+    environment.insert("DISPLAY", display);
+    environment.remove("WAYLAND_DISPLAY");
+    game.setProcessEnvironment(environment);
+    game.start(QStringLiteral(ZORVANE_EXECUTABLE), {});
+    QVERIFY(game.waitForFinished(10000));
+    QCOMPARE(game.exitCode(), 1);
+    const QString error = QString::fromUtf8(game.readAllStandardError());
+    QVERIFY2(error.startsWith("zorvane: ") && error.contains(said), qPrintable(error));
+    QCOMPARE(error.contains("DISPLAY"), platform == "xcb");
 }
 
 QTEST_APPLESS_MAIN(RealWindowTest)
