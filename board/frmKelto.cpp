@@ -16,7 +16,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 
 #include <cmath>
 
@@ -52,12 +54,30 @@ constexpr std::array<Rule, OverlayCount> OverlayRules{{
     {{273, 16}, {25, 264}, 2},
 }};
 
+// Cells and lines as a screen reader names them.
+constexpr std::array<const char*, 9> CellNames{"top left",    "top centre",    "top right",
+                                               "middle left", "centre",        "middle right",
+                                               "bottom left", "bottom centre", "bottom right"};
+constexpr std::array<const char*, OverlayCount> LineNames{"top row",
+                                                          "middle row",
+                                                          "bottom row",
+                                                          "left column",
+                                                          "centre column",
+                                                          "right column",
+                                                          "diagonal from top left",
+                                                          "diagonal from top right"};
+
+// Drawn at the screen's own pixel size, so that the marks stay crisp at any scale.
 QPixmap MarkPixmap(const QString& name, qreal devicePixelRatio)
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/resources/%1.png").arg(name));
-    icon.addFile(QStringLiteral(":/resources/%1@2x.png").arg(name));
-    return icon.pixmap(QSize(32, 32), devicePixelRatio);
+    QSvgRenderer picture(QStringLiteral(":/resources/%1.svg").arg(name));
+    QPixmap pixmap((QSizeF(32, 32) * devicePixelRatio).toSize());
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    picture.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }
 
 QLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
@@ -127,6 +147,8 @@ void frmKelto::CreateBoard()
 {
     Client = new QWidget(this);
     Client->setFixedSize(ClientSize);
+    Client->setAutoFillBackground(true);
+    ShowGround();
     Client->setMouseTracking(true);
     Client->installEventFilter(this);
     setCentralWidget(Client);
@@ -153,6 +175,8 @@ void frmKelto::CreateBoard()
     for (std::size_t i = 0; i < OverlayRules.size(); ++i) {
         Overlays[i] = new LineControl(OverlayRules[i].From, OverlayRules[i].To,
                                       OverlayRules[i].Width, Client);
+        Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") +
+                                       QLatin1String(LineNames[i]));
         Overlays[i]->hide();
     }
     lblRound = Banner(QStringLiteral("Next Round"), {0, 104}, 36.0, Client);
@@ -264,8 +288,15 @@ void frmKelto::PointerBack()
 void frmKelto::ShowState()
 {
     for (std::size_t cell = 0; cell < 9; ++cell) {
-        imgO[cell]->setVisible(State.Marks[cell] == Mark::O);
-        imgX[cell]->setVisible(State.Marks[cell] == Mark::X);
+        for (auto [picture, mark] :
+             {std::pair{imgO[cell], Mark::O}, std::pair{imgX[cell], Mark::X}}) {
+            const bool shown = State.Marks[cell] == mark;
+            // Only a mark on the board has a name to read.
+            picture->setAccessibleName(shown ? QLatin1String(mark == Mark::O ? "O, " : "X, ") +
+                                                   QLatin1String(CellNames[cell])
+                                             : QString());
+            picture->setVisible(shown);
+        }
     }
     for (std::size_t i = 0; i < OverlayCount; ++i) {
         Overlays[i]->setVisible(State.OverlayShown[i]);
@@ -294,6 +325,21 @@ void frmKelto::ShowState()
     if (WatcherDue(State)) {
         Timer2.start();
     }
+}
+
+void frmKelto::ShowGround()
+{
+    QPalette ground = Client->palette();
+    ground.setColor(QPalette::Window, platform::BoardGround(palette().color(QPalette::Window)));
+    Client->setPalette(ground);
+}
+
+void frmKelto::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && Client != nullptr) {
+        ShowGround();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmKelto::RepaintNow()

@@ -66,6 +66,7 @@ class frmKelto final : public QMainWindow, private MoveHost {
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void CreateMenus();
@@ -73,6 +74,8 @@ class frmKelto final : public QMainWindow, private MoveHost {
     void ShowState();
     bool ShowSetup();
     void PointerBack();
+    // The board keeps a light ground of its own under dark themes: its drawing is black and red.
+    void ShowGround();
 
     void RepaintNow() override;
     void SetWaitCursor(bool waiting) override;

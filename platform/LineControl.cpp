@@ -1,11 +1,44 @@
 #include "platform/LineControl.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPen>
+
+#include <cmath>
+
+namespace {
+
+class LineAccessible final : public QAccessibleWidget {
+  public:
+    explicit LineAccessible(QWidget* line) : QAccessibleWidget(line) {}
+
+    [[nodiscard]] QAccessible::Role role() const override
+    {
+        return widget()->accessibleName().isEmpty() ? QAccessible::Separator : QAccessible::Graphic;
+    }
+};
+
+QAccessibleInterface* LineFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("LineControl") && object->isWidgetType()) {
+        return new LineAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+// Whole device pixels: at fractional scales every rule of a width gets the same thickness.
+int Device(double logical, qreal ratio)
+{
+    return static_cast<int>(std::lround(logical * ratio));
+}
+
+} // namespace
 
 LineControl::LineControl(QPoint from, QPoint to, int width, QWidget* parent)
     : QWidget(parent), Start(from), End(to), Width(width)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(LineFactory), true);
+    Q_UNUSED(factoryInstalled);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int margin = width;
     setGeometry(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin));
@@ -18,12 +51,20 @@ void LineControl::paintEvent(QPaintEvent*)
     const QPoint a = Start - offset;
     const QPoint b = End - offset;
     if (a.x() == b.x() || a.y() == b.y()) {
-        // Axis-aligned rules are filled exactly, centred on the given coordinate.
+        // Axis-aligned rules are filled exactly, centred on the given coordinate, in device
+        // pixels.
+        const qreal ratio = devicePixelRatioF();
         const int half = Width / 2;
-        QRect band = QRect(a, b).normalized();
-        band = a.x() == b.x() ? band.adjusted(-half, 0, Width - 1 - half, 0)
-                              : band.adjusted(0, -half, 0, Width - 1 - half);
-        painter.fillRect(band, Qt::black);
+        const QRect band = QRect(a, b).normalized();
+        const bool vertical = a.x() == b.x();
+        const int across = Device(vertical ? band.left() - half : band.top() - half, ratio);
+        const int along = Device(vertical ? band.top() : band.left(), ratio);
+        const int thickness = Device(Width, ratio);
+        const int length = Device((vertical ? band.height() : band.width()), ratio);
+        painter.scale(1 / ratio, 1 / ratio);
+        painter.fillRect(vertical ? QRect(across, along, thickness, length)
+                                  : QRect(along, across, length, thickness),
+                         Qt::black);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);

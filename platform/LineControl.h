@@ -4,8 +4,11 @@
 #include <QWidget>
 
 // A drawn rule: a straight black line between two points of its parent, a given width.
-// It takes no mouse input, so the pointer reaches the window beneath.
+// It takes no mouse input, so the pointer reaches the window beneath. A screen reader sees a
+// named rule as a picture and an unnamed one as a separator.
 class LineControl final : public QWidget {
+    Q_OBJECT
+
   public:
     LineControl(QPoint from, QPoint to, int width, QWidget* parent);
 

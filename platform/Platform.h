@@ -17,6 +17,13 @@ namespace platform {
 // 19: inactive caption text).
 QColor SystemColour(int index);
 
+// Contrast ratio of two colours, from 1 (none) to 21 (black on white).
+double ContrastRatio(const QColor& one, const QColor& two);
+
+// The ground for black drawing and red text: the theme's window colour where both read well
+// on it (7:1 and 3:1), else a light grey of our own.
+QColor BoardGround(const QColor& themeWindow);
+
 // Blocks the user-interface thread.
 void Sleep(std::chrono::milliseconds length);
 

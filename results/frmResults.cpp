@@ -62,6 +62,9 @@ QLabel* frmResults::Element(std::vector<QLabel*>& cells, std::size_t k)
         copy->setFont(model->font());
         copy->setAlignment(model->alignment());
         copy->hide();
+        // Before the totals in the order of children, so that a screen reader reads the rows
+        // in order.
+        copy->stackUnder(Line3);
         cells.push_back(copy);
     }
     return cells[k];

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "results/frmResults.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCursor>
 #include <QEnterEvent>
@@ -64,6 +65,8 @@ class BoardWindowTest : public QObject {
     void aboutShowsCaptionAndCopyright();
     void namesAreShownAsPlainText();
     void exitMenuEndsTheProgram();
+    void boardKeepsALightGroundUnderADarkTheme();
+    void screenReaderLearnsMarksLinesNamesAndRows();
 };
 
 void BoardWindowTest::windowHasTheBoardLayout()
@@ -411,6 +414,65 @@ void BoardWindowTest::exitMenuEndsTheProgram()
     driver.board.mnuGameExit->trigger();
     QCOMPARE(driver.endCalls, 1);
     QVERIFY(!driver.board.isVisible());
+}
+
+void BoardWindowTest::boardKeepsALightGroundUnderADarkTheme()
+{
+    const QPalette theme = QApplication::palette();
+    QPalette dark = theme;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    QApplication::setPalette(dark);
+    BoardDriver driver;
+    QVERIFY(driver.Start(false));
+    const QColor ground = driver.board.ClientArea()->grab().toImage().pixelColor(150, 150);
+    const QColor menus = driver.board.menuBar()->palette().color(QPalette::Window);
+    QApplication::setPalette(theme);
+    QCoreApplication::processEvents();
+    QVERIFY2(platform::ContrastRatio(ground, Qt::black) >= 7.0, qPrintable(ground.name()));
+    QVERIFY2(platform::ContrastRatio(ground, QColor(255, 0, 0)) >= 3.0, qPrintable(ground.name()));
+    QCOMPARE(menus, QColor(0x35, 0x35, 0x35)); // the menus follow the theme
+    // A light theme keeps its own colour.
+    QCOMPARE(driver.board.ClientArea()->palette().color(QPalette::Window),
+             theme.color(QPalette::Window));
+}
+
+void BoardWindowTest::screenReaderLearnsMarksLinesNamesAndRows()
+{
+    const auto named = [](QObject* object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    BoardDriver driver;
+    QVERIFY(driver.Start(false, "Ann", "Bob"));
+    frmKelto& board = driver.board;
+    driver.ClickCells({0, 4, 1, 8, 2});
+    QCOMPARE(named(board.imgO[0]), QString("O, top left"));
+    QCOMPARE(named(board.imgX[4]), QString("X, centre"));
+    QCOMPARE(named(board.imgX[0]), QString()); // hidden: nothing to read
+    QVERIFY(QAccessible::queryAccessibleInterface(board.imgX[0])->state().invisible);
+    QCOMPARE(named(board.Overlays[0]), QString("Winning line: top row"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(board.Overlays[0])->role(),
+             QAccessible::Graphic);
+
+    frmMain* setup = board.SetupDialog();
+    QCOMPARE(named(setup->txtOne), setup->lblOne->text());
+    QCOMPARE(named(setup->txtPlayer2), setup->lblPlayer2->text());
+
+    driver.FinishAnnouncement();
+    driver.ClickCells({3, 0, 4, 1, 5});
+    frmResults results(driver.record, &board);
+    results.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&results));
+    // Read in order: headings, each round, the totals, then the button.
+    QStringList read;
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&results);
+    for (int i = 0; i < dialog->childCount(); ++i) {
+        QAccessibleInterface* child = dialog->child(i);
+        if (!child->state().invisible && !child->text(QAccessible::Name).isEmpty()) {
+            read << child->text(QAccessible::Name);
+        }
+    }
+    QCOMPARE(read, (QStringList{"Ann", "Bob", "1", "0", "1", "0", "2", "0", "Cancel"}));
 }
 
 QTEST_MAIN(BoardWindowTest)
