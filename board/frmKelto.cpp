@@ -105,8 +105,8 @@ frmKelto::frmKelto(MatchRecord& record, RandomSource& random, std::function<void
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     QIcon icon;
-    for (const char* file : {"zorvane-16", "zorvane-16@2x", "zorvane-32", "zorvane-32@2x"}) {
-        icon.addFile(QStringLiteral(":/resources/%1.png").arg(QLatin1String(file)));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/resources/zorvane-%1.png").arg(size));
     }
     setWindowIcon(icon);
     CreateMenus();

@@ -3,6 +3,8 @@
 #include "match/MatchRecord.h"
 #include "platform/Platform.h"
 
+#include "ZorvaneVersion.h"
+
 #include <QApplication>
 
 #include <optional>
@@ -11,6 +13,10 @@ int main(int argc, char* argv[])
 {
     std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    // Taskbars and Wayland shells match the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zorvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZORVANE_VERSION));
     guard.reset();
 
     MatchRecord record;
