@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Zorvane developers
 // Prints Zorvane's figures: idle wake-ups of the real program, the cost of the computer's
 // choice and of the line check, and the real lengths of the pause and the banner's ticks.
 #include "../tests/XSession.h"

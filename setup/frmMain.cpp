@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "setup/frmMain.h"
 
 #include "platform/Platform.h"

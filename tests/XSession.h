@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Zorvane developers
 #pragma once
 
 // A private X server (Xvfb) with the game running on it, driven by real input (xdotool) and

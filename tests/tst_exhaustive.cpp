@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Zorvane developers
 // Every game the rules allow, checked move by move against checks written independently here.
 #include "Doubles.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Zorvane developers
 // Names that try to break things go in through the setup dialog and come out unchanged.
 #include "Doubles.h"
 #include "WindowDriver.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Zorvane developers
 // Seeded random input through the real windows, checking the board's promises after every event.
 // ZORVANE_MONKEY_SEED=<n> replays one seed; a failure prints its seed and a shortened event list.
 #include "Doubles.h"

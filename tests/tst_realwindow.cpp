@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Zorvane developers
 // The real program on a real X server: real input in, screen pixels out, and every way of
 // ending it. Skipped, and reported as skipped, where no X server can be started.
 #include "XSession.h"
