@@ -150,6 +150,7 @@ void frmKelto::CreateBoard()
     Client = new QWidget(this);
     Client->setFixedSize(ClientSize);
     Client->setAutoFillBackground(true);
+    Client->setAccessibleName(QStringLiteral("Board"));
     ShowGround();
     Client->setMouseTracking(true);
     Client->installEventFilter(this);
@@ -293,10 +294,13 @@ void frmKelto::ShowState()
         for (auto [picture, mark] :
              {std::pair{imgO[cell], Mark::O}, std::pair{imgX[cell], Mark::X}}) {
             const bool shown = State.Marks[cell] == mark;
-            // Only a mark on the board has a name to read.
-            picture->setAccessibleName(shown ? QLatin1String(mark == Mark::O ? "O, " : "X, ") +
-                                                   QLatin1String(CellNames[cell])
-                                             : QString());
+            // Only a mark on the board has a name to read; a screen reader hears of changes only.
+            const QString name = shown ? QLatin1String(mark == Mark::O ? "O, " : "X, ") +
+                                             QLatin1String(CellNames[cell])
+                                       : QString();
+            if (picture->accessibleName() != name) {
+                picture->setAccessibleName(name);
+            }
             picture->setVisible(shown);
         }
     }
