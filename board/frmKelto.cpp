@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QWindow>
 
 #include <cmath>
 
@@ -257,7 +258,8 @@ void frmKelto::mnuGameNew_Click()
 void frmKelto::mnuResults_Click()
 {
     frmResults results(Record, this);
-    platform::CentreWindow(&results, frameGeometry());
+    // The window system's own idea of the frame: QWidget's lags behind it at times.
+    platform::CentreWindow(&results, windowHandle()->frameGeometry());
     results.exec();
     PointerBack();
 }

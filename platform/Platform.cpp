@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QPalette>
@@ -77,7 +78,9 @@ QPoint FrameTopLeft(QSize client, QMargins frame, QPoint centre)
     return outer.topLeft();
 }
 
-// Puts the window right once its real frame is known, at its first exposure.
+// Puts the window right once the window manager has framed and placed it. Both happen
+// asynchronously and Qt learns of them event by event, so the window is watched for a short
+// while from its first exposure; a move after that is the user's own.
 class FrameCentring final : public QObject {
   public:
     FrameCentring(QWidget* window, QPoint centre) : QObject(window), Window(window), Centre(centre)
@@ -94,24 +97,38 @@ class FrameCentring final : public QObject {
             return false;
         }
         QWindow* handle = Window->windowHandle();
-        if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
-            LastFrame = handle->frameMargins();
-            // The client's position: Qt knows the frame now and converts it for the window
-            // manager, whichever gravity the window was created with.
-            const QPoint at = FrameTopLeft(handle->size(), LastFrame, Centre) +
-                              QPoint(LastFrame.left(), LastFrame.top());
-            if (at != handle->position()) {
-                handle->setPosition(at);
-            }
+        if (watched != handle ||
+            (event->type() != QEvent::Expose && event->type() != QEvent::Move) ||
+            !handle->isExposed()) {
+            return false;
+        }
+        if (!Watching.isValid()) {
+            Watching.start();
+        } else if (Watching.elapsed() > SettleMilliseconds) {
             handle->removeEventFilter(this);
             deleteLater();
+            return false;
+        }
+        LastFrame = handle->frameMargins();
+        // The client's position: Qt knows the frame now and converts it for the window
+        // manager, whichever gravity the window was created with.
+        const QPoint at = FrameTopLeft(handle->size(), LastFrame, Centre) +
+                          QPoint(LastFrame.left(), LastFrame.top());
+        if (at != handle->position() && Corrections < MaxCorrections) {
+            ++Corrections;
+            handle->setPosition(at);
         }
         return false;
     }
 
   private:
+    static constexpr qint64 SettleMilliseconds = 1500;
+    static constexpr int MaxCorrections = 3; // a window manager may insist on its own place
+
     QWidget* Window;
     QPoint Centre;
+    QElapsedTimer Watching;
+    int Corrections = 0;
 };
 
 } // namespace
