@@ -82,7 +82,10 @@ void BoardWindowTest::windowHasTheBoardLayout()
     QCOMPARE(board.minimumSize(), board.maximumSize());
     QVERIFY(board.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(board.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!board.windowIcon().isNull());
+    QCOMPARE(
+        board.windowIcon().availableSizes(),
+        (QList<QSize>{
+            {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
 
     const QList<QAction*> menus = board.menuBar()->actions();
     QCOMPARE(menus.size(), 2);
