@@ -24,6 +24,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace zorvane;
+
 namespace {
 
 // Context switches of every thread of a process, from /proc.

@@ -2,15 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "board/BoardState.h"
 
+#include "board/BoardGeometry.h"
 #include "match/Flags.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr float GridOrigin = 20.0f;
-constexpr std::int32_t BandWidth = 85;
-} // namespace
+namespace zorvane {
 
 int BoardState::ShownOverlayCount() const
 {
@@ -21,11 +19,12 @@ std::int32_t PointerBand(float coordinate)
 {
     // Round half to even, then integer division that drops the remainder (toward zero).
     // Positions far outside the window (a held button) are clamped to keep the cast defined.
+    constexpr auto origin = static_cast<float>(geometry::GridOrigin);
     const float clamped = std::clamp(coordinate, -1.0e6f, 1.0e6f);
-    const auto offset = static_cast<std::int32_t>(std::nearbyint(clamped - GridOrigin));
-    std::int32_t band = offset / BandWidth;
+    const auto offset = static_cast<std::int32_t>(std::nearbyint(clamped - origin));
+    std::int32_t band = offset / geometry::BandWidth;
     // Applied after the division: an offset between -84 and -1 would otherwise give band 0.
-    if (coordinate < GridOrigin) {
+    if (coordinate < origin) {
         band = -1;
     }
     return band;
@@ -58,3 +57,5 @@ void ClearBoard(BoardState& board)
     board.CellTaken.fill(FlagFalse);
     board.MoveCount = 0;
 }
+
+} // namespace zorvane

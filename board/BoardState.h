@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace zorvane {
+
 inline constexpr std::int32_t OutcomeInPlay = -1;
 inline constexpr std::int32_t OutcomeLine = 1;
 inline constexpr std::int32_t OutcomeFull = 0;
@@ -53,3 +55,5 @@ void MovePointer(BoardState& board, float x, float y);
 [[nodiscard]] int HoverCell(const BoardState& board);
 // Empties the board for a round (marks, overlays, cells, counters), leaving banners alone.
 void ClearBoard(BoardState& board);
+
+} // namespace zorvane

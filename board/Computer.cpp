@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cmath>
 
+namespace zorvane {
+
 namespace {
 constexpr float DrawnCells = 8.0f;
 } // namespace
@@ -52,3 +54,5 @@ void ChooseComputerCell(BoardState& board, RandomSource& random)
         WinOrNot(board);
     } while (board.CellTaken[static_cast<std::size_t>(board.ChosenCell)] != FlagFalse);
 }
+
+} // namespace zorvane

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <random>
 
+namespace zorvane {
+
 // Where the computer's random draws come from: clock-reseeded in the program, scripted in tests.
 class RandomSource {
   public:
@@ -31,3 +33,5 @@ class ClockRandom final : public RandomSource {
 void WinOrNot(BoardState& board);
 // Draws until the chosen cell is open; leaves the result in ChosenCell.
 void ChooseComputerCell(BoardState& board, RandomSource& random);
+
+} // namespace zorvane

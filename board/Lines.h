@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+namespace zorvane {
+
 enum class Mark : std::uint8_t { None, O, X };
 
 // The overlays in the order of the line table below.
@@ -56,3 +58,5 @@ constexpr std::array<PatternTest, 48> BuildPatternTable()
 
 // Own line first (to win), then the human's (to block): 48 tests in a fixed order.
 inline constexpr std::array<PatternTest, 48> PatternTable = detail::BuildPatternTable();
+
+} // namespace zorvane

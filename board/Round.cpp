@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace zorvane {
+
 namespace {
 
 void PlaceMark(BoardState& board, int cell, Mark mark)
@@ -29,24 +31,29 @@ void TwoPlayerMove(BoardState& board, MatchRecord& record, int cell)
     Results(board, record);
 }
 
+// The hourglass for as long as it lives: never left on after a fault.
+class WaitCursor {
+  public:
+    explicit WaitCursor(MoveHost& host) : Host(host) { Host.SetWaitCursor(true); }
+    ~WaitCursor() { Host.SetWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    MoveHost& Host;
+};
+
 void ComputerMove(BoardState& board, MatchRecord& record, MoveHost& host, RandomSource& random)
 {
     host.RepaintNow();
-    host.SetWaitCursor(true);
-    try {
-        host.Pause(ComputerPause);
-        ChooseComputerCell(board, random);
-        PlaceMark(board, board.ChosenCell, Mark::X);
-        board.CellTaken[static_cast<std::size_t>(board.ChosenCell)] = FlagTrue;
-        ++board.MoveCount;
-        Results(board, record);
-    } catch (...) {
-        // Never leave the pointer as an hourglass after a fault.
-        host.SetWaitCursor(false);
-        throw;
-    }
+    const WaitCursor hourglass(host);
+    host.Pause(ComputerPause);
+    ChooseComputerCell(board, random);
+    PlaceMark(board, board.ChosenCell, Mark::X);
+    board.CellTaken[static_cast<std::size_t>(board.ChosenCell)] = FlagTrue;
+    ++board.MoveCount;
+    Results(board, record);
     board.Turn = 0;
-    host.SetWaitCursor(false);
 }
 
 void OnePlayerMove(BoardState& board, MatchRecord& record, MoveHost& host, RandomSource& random,
@@ -128,3 +135,5 @@ void Click(BoardState& board, MatchRecord& record, MoveHost& host, RandomSource&
         // The click's single fault exit: abandon the rest silently.
     }
 }
+
+} // namespace zorvane

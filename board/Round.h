@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+namespace zorvane {
+
 // What the one-player click needs from the window in the middle of the move.
 class MoveHost {
   public:
@@ -36,3 +38,5 @@ std::int32_t Results(BoardState& board, MatchRecord& record);
 // A click acting on the cell of the last pointer move. Any fault inside ends the click
 // silently, keeping what it had changed.
 void Click(BoardState& board, MatchRecord& record, MoveHost& host, RandomSource& random);
+
+} // namespace zorvane

@@ -4,6 +4,8 @@
 
 #include "match/Flags.h"
 
+namespace zorvane {
+
 namespace {
 
 void StartNextRound(BoardState& board)
@@ -73,3 +75,5 @@ void NewGame(BoardState& board, MatchRecord& record)
     board.VerdictShown = false;
     record.StartNewMatch();
 }
+
+} // namespace zorvane

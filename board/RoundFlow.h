@@ -5,6 +5,8 @@
 #include "board/BoardState.h"
 #include "match/MatchRecord.h"
 
+namespace zorvane {
+
 // The round's life between moves: start of a match, the watcher, the announcement, New Game.
 
 // After the setup dialog has closed at load.
@@ -21,3 +23,5 @@ void AnnounceTick(BoardState& board, MatchRecord& record);
 // After the setup dialog of New Game has closed with OK. Also ends any announcement, so an
 // old announcement cannot clear the new match's board.
 void NewGame(BoardState& board, MatchRecord& record);
+
+} // namespace zorvane

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "board/frmKelto.h"
 
+#include "board/BoardGeometry.h"
 #include "board/RoundFlow.h"
 #include "platform/LineControl.h"
 #include "platform/Platform.h"
@@ -25,37 +26,21 @@
 
 #include <cmath>
 
+using zorvane::Mark;
+using zorvane::OverlayCount;
+namespace geometry = zorvane::geometry;
+
 namespace {
 
-constexpr QSize ClientSize(301, 290);
-constexpr std::array<int, 3> MarkLeft{40, 128, 216};
-constexpr std::array<int, 3> MarkTop{45, 130, 220};
+QPoint ToQt(geometry::Point point)
+{
+    return {point.X, point.Y};
+}
 
-struct Rule {
-    QPoint From;
-    QPoint To;
-    int Width;
-};
-
-// Line1..Line4: the grid, always shown.
-constexpr std::array<Rule, 4> GridRules{{
-    {{24, 190}, {272, 190}, 5},
-    {{24, 104}, {272, 104}, 5},
-    {{186, 24}, {186, 270}, 5},
-    {{101, 24}, {101, 270}, 5},
-}};
-
-// In the order of the overlays: l1..l6, lL, lR.
-constexpr std::array<Rule, OverlayCount> OverlayRules{{
-    {{24, 60}, {273, 60}, 3},
-    {{24, 144}, {273, 144}, 3},
-    {{24, 232}, {273, 232}, 3},
-    {{56, 24}, {56, 272}, 3},
-    {{144, 24}, {144, 272}, 3},
-    {{232, 24}, {232, 272}, 3},
-    {{30, 32}, {262, 264}, 2},
-    {{273, 16}, {25, 264}, 2},
-}};
+LineControl* Rule(const geometry::Segment& segment, QWidget* parent)
+{
+    return new LineControl(ToQt(segment.From), ToQt(segment.To), segment.Width, parent);
+}
 
 // Cells and lines as a screen reader names them.
 constexpr std::array<const char*, 9> CellNames{"top left",    "top centre",    "top right",
@@ -74,7 +59,8 @@ constexpr std::array<const char*, OverlayCount> LineNames{"top row",
 QPixmap MarkPixmap(const QString& name, qreal devicePixelRatio)
 {
     QSvgRenderer picture(QStringLiteral(":/resources/%1.svg").arg(name));
-    QPixmap pixmap((QSizeF(32, 32) * devicePixelRatio).toSize());
+    const QSizeF size(geometry::MarkSize, geometry::MarkSize);
+    QPixmap pixmap((size * devicePixelRatio).toSize());
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     picture.render(&painter);
@@ -100,7 +86,8 @@ QLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
 
 } // namespace
 
-frmKelto::frmKelto(MatchRecord& record, RandomSource& random, std::function<void()> endProgram)
+frmKelto::frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
+                   std::function<void()> endProgram)
     : Record(record), Random(random), EndProgram(std::move(endProgram))
 {
     setWindowTitle(QStringLiteral("Zorvane"));
@@ -149,7 +136,7 @@ void frmKelto::CreateMenus()
 void frmKelto::CreateBoard()
 {
     Client = new QWidget(this);
-    Client->setFixedSize(ClientSize);
+    Client->setFixedSize(geometry::ClientWidth, geometry::ClientHeight);
     Client->setAutoFillBackground(true);
     Client->setAccessibleName(QStringLiteral("Board"));
     ShowGround();
@@ -157,28 +144,26 @@ void frmKelto::CreateBoard()
     Client->installEventFilter(this);
     setCentralWidget(Client);
 
-    for (std::size_t i = 0; i < GridRules.size(); ++i) {
-        GridLines[i] =
-            new LineControl(GridRules[i].From, GridRules[i].To, GridRules[i].Width, Client);
+    for (std::size_t i = 0; i < geometry::GridRules.size(); ++i) {
+        GridLines[i] = Rule(geometry::GridRules[i], Client);
     }
     const qreal ratio = devicePixelRatioF();
     const QPixmap o = MarkPixmap(QStringLiteral("imgO"), ratio);
     const QPixmap x = MarkPixmap(QStringLiteral("imgX"), ratio);
     for (std::size_t cell = 0; cell < 9; ++cell) {
-        const QPoint at(MarkLeft[cell % 3], MarkTop[cell / 3]);
+        const QPoint at = ToQt(geometry::MarkCorner(static_cast<int>(cell)));
         for (auto [pictures, pixmap] : {std::pair{&imgO, &o}, std::pair{&imgX, &x}}) {
             auto* picture = new QLabel(Client);
             picture->setPixmap(*pixmap);
-            picture->setGeometry(QRect(at, QSize(32, 32)));
+            picture->setGeometry(QRect(at, QSize(geometry::MarkSize, geometry::MarkSize)));
             picture->setAttribute(Qt::WA_TransparentForMouseEvents);
             picture->hide();
             (*pictures)[cell] = picture;
         }
     }
     // Created after the marks so that a winning line is drawn across them.
-    for (std::size_t i = 0; i < OverlayRules.size(); ++i) {
-        Overlays[i] = new LineControl(OverlayRules[i].From, OverlayRules[i].To,
-                                      OverlayRules[i].Width, Client);
+    for (std::size_t i = 0; i < OverlayCount; ++i) {
+        Overlays[i] = Rule(geometry::OverlayRules[i], Client);
         Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") +
                                        QLatin1String(LineNames[i]));
         Overlays[i]->hide();
@@ -192,7 +177,7 @@ bool frmKelto::Form_Load()
     if (!ShowSetup()) {
         return false;
     }
-    StartFirstMatch(State, Record);
+    zorvane::StartFirstMatch(State, Record);
     ShowState();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -211,19 +196,19 @@ bool frmKelto::ShowSetup()
 
 void frmKelto::Form_Activate()
 {
-    ActivateBoard(State);
+    zorvane::ActivateBoard(State);
     ShowState();
 }
 
 void frmKelto::Form_MouseMove(float x, float y)
 {
-    MovePointer(State, x, y);
+    zorvane::MovePointer(State, x, y);
 }
 
 void frmKelto::Form_Click()
 {
     PausedInClick = false;
-    Click(State, Record, *this, Random);
+    zorvane::Click(State, Record, *this, Random);
     ShowState();
     if (PausedInClick) {
         PausedInClick = false;
@@ -233,14 +218,14 @@ void frmKelto::Form_Click()
 
 void frmKelto::Timer1_Timer()
 {
-    AnnounceTick(State, Record);
+    zorvane::AnnounceTick(State, Record);
     ShowState();
     repaint();
 }
 
 void frmKelto::Timer2_Timer()
 {
-    WatchOutcome(State);
+    zorvane::WatchOutcome(State);
     ShowState();
 }
 
@@ -249,7 +234,7 @@ void frmKelto::mnuGameNew_Click()
     if (!ShowSetup()) {
         return;
     }
-    NewGame(State, Record);
+    zorvane::NewGame(State, Record);
     ShowState();
     repaint();
     PointerBack();
@@ -330,7 +315,7 @@ void frmKelto::ShowState()
     } else if (!State.Timer1Enabled && Timer1.isActive()) {
         Timer1.stop();
     }
-    if (WatcherDue(State)) {
+    if (zorvane::WatcherDue(State)) {
         Timer2.start();
     }
 }

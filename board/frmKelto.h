@@ -20,11 +20,12 @@ class LineControl;
 class frmMain;
 
 // The board window: applies the board's rules to its controls.
-class frmKelto final : public QMainWindow, private MoveHost {
+class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     Q_OBJECT
 
   public:
-    frmKelto(MatchRecord& record, RandomSource& random, std::function<void()> endProgram);
+    frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
+             std::function<void()> endProgram);
     ~frmKelto() override;
 
     // Shows the setup dialog and prepares the first match. False when the user ended the
@@ -41,15 +42,15 @@ class frmKelto final : public QMainWindow, private MoveHost {
     void mnuGameExit_Click();
     void mnuHelpAbout_Click();
 
-    [[nodiscard]] const BoardState& Board() const { return State; }
+    [[nodiscard]] const zorvane::BoardState& Board() const { return State; }
     [[nodiscard]] QWidget* ClientArea() const { return Client; }
     [[nodiscard]] frmMain* SetupDialog() const { return Setup; }
     [[nodiscard]] QString AboutText() const;
 
     std::array<QLabel*, 9> imgO{};
     std::array<QLabel*, 9> imgX{};
-    std::array<LineControl*, 4> GridLines{};           // Line1..Line4
-    std::array<LineControl*, OverlayCount> Overlays{}; // l1..l6, lL, lR
+    std::array<LineControl*, 4> GridLines{};                    // Line1..Line4
+    std::array<LineControl*, zorvane::OverlayCount> Overlays{}; // l1..l6, lL, lR
     QLabel* lblRound = nullptr;
     QLabel* lblWin = nullptr;
     QMenu* mnuGame = nullptr;
@@ -83,10 +84,10 @@ class frmKelto final : public QMainWindow, private MoveHost {
     void SetWaitCursor(bool waiting) override;
     void Pause(std::chrono::milliseconds length) override;
 
-    MatchRecord& Record;
-    RandomSource& Random;
+    zorvane::MatchRecord& Record;
+    zorvane::RandomSource& Random;
     std::function<void()> EndProgram;
-    BoardState State;
+    zorvane::BoardState State;
     QWidget* Client = nullptr;
     frmMain* Setup = nullptr;
     bool PressedOnClient = false;

@@ -6,6 +6,8 @@
 
 #include <numeric>
 
+namespace zorvane {
+
 bool MatchRecord::RecordResult(std::int32_t pointsOne, std::int32_t pointsTwo)
 {
     if (!CanRecord()) {
@@ -54,3 +56,5 @@ std::string MatchVerdict(const MatchRecord& record)
     }
     return "Draw Game";
 }
+
+} // namespace zorvane

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace zorvane {
+
 inline constexpr std::int32_t RoundsPerMatch = 5;
 
 // The one record shared by every window: who plays, in which style, and the points per round.
@@ -30,3 +32,5 @@ struct MatchRecord {
 [[nodiscard]] std::int32_t TotalOne(const MatchRecord& record);
 [[nodiscard]] std::int32_t TotalTwo(const MatchRecord& record);
 [[nodiscard]] std::string MatchVerdict(const MatchRecord& record);
+
+} // namespace zorvane

@@ -22,10 +22,10 @@
 
 namespace platform {
 
-QColor SystemColour(int index)
+QColor Colour(zorvane::SystemColour entry)
 {
     const QPalette palette = QApplication::palette();
-    if (index == 5) {
+    if (entry == zorvane::SystemColour::EntryBackground) {
         return palette.color(QPalette::Active, QPalette::Base);
     }
     // Qt has no caption colours; the dialog ground is what an inactive caption's text reads as.

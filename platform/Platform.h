@@ -4,6 +4,8 @@
 
 // The few platform services the windows need, realised with Qt and the standard library.
 
+#include "setup/SystemColour.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -15,9 +17,8 @@ class QWidget;
 
 namespace platform {
 
-// The colour standing for an entry of the system colour table (5: text-entry background,
-// 19: inactive caption text).
-QColor SystemColour(int index);
+// The colour standing for an entry of the system colour table.
+QColor Colour(zorvane::SystemColour entry);
 
 // Contrast ratio of two colours, from 1 (none) to 21 (black on white).
 double ContrastRatio(const QColor& one, const QColor& two);

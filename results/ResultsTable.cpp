@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace zorvane {
+
 ResultsTable BuildResultsTable(const MatchRecord& record)
 {
     ResultsTable table;
@@ -18,3 +20,5 @@ ResultsTable BuildResultsTable(const MatchRecord& record)
     table.TotalTwo = std::to_string(TotalTwo(record));
     return table;
 }
+
+} // namespace zorvane

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace zorvane {
+
 // What the results dialog shows, computed from the record alone.
 struct ResultsTable {
     struct Row {
@@ -24,3 +26,5 @@ inline constexpr int FirstRowTop = 56;
 inline constexpr int RowStep = 24; // 360 twips at 96 dpi
 
 [[nodiscard]] ResultsTable BuildResultsTable(const MatchRecord& record);
+
+} // namespace zorvane

@@ -28,7 +28,8 @@ void SetCaption(QLabel* label, const std::string& text)
 
 } // namespace
 
-frmResults::frmResults(const MatchRecord& record, QWidget* owner) : QDialog(owner), Record(record)
+frmResults::frmResults(const zorvane::MatchRecord& record, QWidget* owner)
+    : QDialog(owner), Record(record)
 {
     setWindowTitle(QStringLiteral("Zorvane"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -74,7 +75,7 @@ QLabel* frmResults::Element(std::vector<QLabel*>& cells, std::size_t k)
 
 void frmResults::Form_Load()
 {
-    const ResultsTable table = BuildResultsTable(Record);
+    const zorvane::ResultsTable table = zorvane::BuildResultsTable(Record);
     SetCaption(lblPlayer1, table.HeadingOne);
     SetCaption(lblPlayer2, table.HeadingTwo);
     for (std::size_t i = 0; i < table.Rows.size(); ++i) {
@@ -96,7 +97,7 @@ void frmResults::ArrangeRows()
         // Rows of rounds not yet scored have no element; their steps are left out.
         for (std::size_t k = 1; k < cells->size(); ++k) {
             const QLabel* above = (*cells)[k - 1];
-            (*cells)[k]->move(cells->front()->x(), above->y() + RowStep);
+            (*cells)[k]->move(cells->front()->x(), above->y() + zorvane::RowStep);
         }
     }
 }

@@ -18,7 +18,7 @@ class frmResults final : public QDialog {
     Q_OBJECT
 
   public:
-    frmResults(const MatchRecord& record, QWidget* owner);
+    frmResults(const zorvane::MatchRecord& record, QWidget* owner);
 
     void Form_Load();
     void Command1_Click();
@@ -38,5 +38,5 @@ class frmResults final : public QDialog {
     void ArrangeRows();
     QLabel* Element(std::vector<QLabel*>& cells, std::size_t k);
 
-    const MatchRecord& Record;
+    const zorvane::MatchRecord& Record;
 };

@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "setup/SetupChoice.h"
 
+namespace zorvane {
+
 NameBoxStates BoxStates(PlayingStyle style)
 {
-    constexpr NameBoxState on{true, ColourEntryBackground};
-    constexpr NameBoxState off{false, ColourInactiveCaptionText};
+    constexpr NameBoxState on{true, SystemColour::EntryBackground};
+    constexpr NameBoxState off{false, SystemColour::InactiveCaptionText};
     if (style == PlayingStyle::OnePlayer) {
         return {on, off, off, NameBox::One};
     }
@@ -21,3 +23,5 @@ void Accept(MatchRecord& record, PlayingStyle style, const std::string& one,
         record.AcceptSetup(player1, player2, false);
     }
 }
+
+} // namespace zorvane

@@ -3,20 +3,19 @@
 #pragma once
 
 #include "match/MatchRecord.h"
+#include "setup/SystemColour.h"
 
 #include <string>
 
-enum class PlayingStyle { OnePlayer, TwoPlayers };
+namespace zorvane {
 
-// Indices into the platform's table of system colours.
-inline constexpr int ColourEntryBackground = 5;
-inline constexpr int ColourInactiveCaptionText = 19;
+enum class PlayingStyle { OnePlayer, TwoPlayers };
 
 enum class NameBox { One, Player1, Player2 };
 
 struct NameBoxState {
     bool Enabled;
-    int Colour;
+    SystemColour Colour;
 };
 
 struct NameBoxStates {
@@ -32,3 +31,5 @@ struct NameBoxStates {
 // Writes the names and the style into the record, texts exactly as typed.
 void Accept(MatchRecord& record, PlayingStyle style, const std::string& one,
             const std::string& player1, const std::string& player2);
+
+} // namespace zorvane

@@ -15,6 +15,11 @@
 
 #include <algorithm>
 
+using zorvane::NameBox;
+using zorvane::NameBoxState;
+using zorvane::PlayingStyle;
+using zorvane::SystemColour;
+
 namespace {
 
 // Places a control at its given spot and size; it grows only where the toolkit's default
@@ -37,11 +42,11 @@ QLabel* Caption(const QString& text, int left, int top, QWidget* parent)
     return label;
 }
 
-void SetColour(TextBox* box, int systemColour)
+void SetColour(TextBox* box, SystemColour entry)
 {
     QPalette palette = box->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, platform::SystemColour(systemColour));
+        palette.setColor(group, QPalette::Base, platform::Colour(entry));
     }
     box->setPalette(palette);
 }
@@ -53,7 +58,7 @@ void SelectAll(TextBox* box)
 
 } // namespace
 
-frmMain::frmMain(MatchRecord& record, std::function<void()> endProgram, QWidget* owner)
+frmMain::frmMain(zorvane::MatchRecord& record, std::function<void()> endProgram, QWidget* owner)
     : QDialog(owner), Record(record), EndProgram(std::move(endProgram))
 {
     setWindowTitle(QStringLiteral("Choose your playing style"));
@@ -75,7 +80,7 @@ frmMain::frmMain(MatchRecord& record, std::function<void()> endProgram, QWidget*
     optOne->setChecked(true);
     cmdOK->setDefault(true);
     for (TextBox* box : {txtOne, txtPlayer1, txtPlayer2}) {
-        SetColour(box, ColourEntryBackground);
+        SetColour(box, SystemColour::EntryBackground);
     }
     setTabOrder(optOne, txtOne);
     setTabOrder(txtOne, optTwo);
@@ -132,7 +137,7 @@ TextBox* frmMain::Box(NameBox box) const
 
 void frmMain::ApplyStyle(PlayingStyle style)
 {
-    const NameBoxStates states = BoxStates(style);
+    const zorvane::NameBoxStates states = zorvane::BoxStates(style);
     const std::pair<TextBox*, NameBoxState> boxes[] = {
         {txtOne, states.One}, {txtPlayer1, states.Player1}, {txtPlayer2, states.Player2}};
     // Enable first so that the focus can move into the style's first box.
@@ -182,8 +187,8 @@ void frmMain::txtPlayer2_GotFocus()
 
 void frmMain::cmdOK_Click()
 {
-    Accept(Record, Style(), txtOne->text().toStdString(), txtPlayer1->text().toStdString(),
-           txtPlayer2->text().toStdString());
+    zorvane::Accept(Record, Style(), txtOne->text().toStdString(), txtPlayer1->text().toStdString(),
+                    txtPlayer2->text().toStdString());
     accept();
 }
 

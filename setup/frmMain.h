@@ -20,7 +20,7 @@ class frmMain final : public QDialog {
     Q_OBJECT
 
   public:
-    frmMain(MatchRecord& record, std::function<void()> endProgram, QWidget* owner);
+    frmMain(zorvane::MatchRecord& record, std::function<void()> endProgram, QWidget* owner);
 
     // Modal; true after OK. Exit or closing the dialog ends the program instead.
     bool ShowModal();
@@ -34,8 +34,8 @@ class frmMain final : public QDialog {
     void cmdOK_Click();
     void cmdExit_Click();
 
-    [[nodiscard]] PlayingStyle Style() const;
-    [[nodiscard]] TextBox* Box(NameBox box) const;
+    [[nodiscard]] zorvane::PlayingStyle Style() const;
+    [[nodiscard]] TextBox* Box(zorvane::NameBox box) const;
 
     QRadioButton* optOne = nullptr;
     QRadioButton* optTwo = nullptr;
@@ -56,9 +56,9 @@ class frmMain final : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void ApplyStyle(PlayingStyle style);
+    void ApplyStyle(zorvane::PlayingStyle style);
 
-    MatchRecord& Record;
+    zorvane::MatchRecord& Record;
     std::function<void()> EndProgram;
     bool ShownBefore = false;
 };

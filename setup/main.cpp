@@ -21,8 +21,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ZORVANE_VERSION));
     guard.reset();
 
-    MatchRecord record;
-    ClockRandom random;
+    zorvane::MatchRecord record;
+    zorvane::ClockRandom random;
     frmKelto board(record, random, platform::EndProgram);
     if (!board.Form_Load()) {
         return 0;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #pragma once
 
+#include "board/BoardGeometry.h"
 #include "board/Computer.h"
 #include "board/Round.h"
 
@@ -11,7 +12,7 @@
 #include <vector>
 
 // Hands out the draws a test scripts, and counts the reseeds.
-class ScriptedRandom final : public RandomSource {
+class ScriptedRandom final : public zorvane::RandomSource {
   public:
     explicit ScriptedRandom(std::deque<float> draws = {}) : Draws(std::move(draws)) {}
     void Reseed() override { ++Reseeds; }
@@ -35,9 +36,9 @@ class ScriptedRandom final : public RandomSource {
 };
 
 // Records what the one-player click asks of the window, with the marks at that moment.
-class RecordingHost final : public MoveHost {
+class RecordingHost final : public zorvane::MoveHost {
   public:
-    explicit RecordingHost(const BoardState& board) : Board(board) {}
+    explicit RecordingHost(const zorvane::BoardState& board) : Board(board) {}
     void RepaintNow() override { Log.push_back("repaint " + Marks()); }
     void SetWaitCursor(bool waiting) override
     {
@@ -50,25 +51,25 @@ class RecordingHost final : public MoveHost {
     std::string Marks() const
     {
         std::string marks;
-        for (const Mark mark : Board.Marks) {
-            marks += mark == Mark::O ? 'O' : mark == Mark::X ? 'X' : '.';
+        for (const zorvane::Mark mark : Board.Marks) {
+            marks += mark == zorvane::Mark::O ? 'O' : mark == zorvane::Mark::X ? 'X' : '.';
         }
         return marks;
     }
-    const BoardState& Board;
+    const zorvane::BoardState& Board;
     std::vector<std::string> Log;
 };
 
 // Moves the pointer to the middle of a cell's bands.
-inline void PointAtCell(BoardState& board, int cell)
+inline void PointAtCell(zorvane::BoardState& board, int cell)
 {
-    MovePointer(board, 62.0f + 85.0f * static_cast<float>(cell % 3),
-                62.0f + 85.0f * static_cast<float>(cell / 3));
+    const auto [x, y] = zorvane::geometry::CellCentre(cell);
+    zorvane::MovePointer(board, static_cast<float>(x), static_cast<float>(y));
 }
 
 // The record's invariants: RoundIndex in 0..5, only (1, 0), (0, 1) or (0, 0) in scored slots,
 // zeros above RoundIndex.
-inline bool RecordHolds(const MatchRecord& record)
+inline bool RecordHolds(const zorvane::MatchRecord& record)
 {
     if (record.RoundIndex < 0 || record.RoundIndex > 5) {
         return false;

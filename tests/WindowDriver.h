@@ -19,7 +19,10 @@
 // A board window as the program makes it, with the setup dialog answered by the test.
 struct BoardDriver {
     // Draws from `random`, or from an unscripted source of its own.
-    explicit BoardDriver(RandomSource& random) : board(record, random, [this] { ++endCalls; }) {}
+    explicit BoardDriver(zorvane::RandomSource& random)
+        : board(record, random, [this] { ++endCalls; })
+    {
+    }
     BoardDriver() : BoardDriver(OwnRandom) {}
 
     // Answers the next showing of the setup dialog once its modal loop runs.
@@ -45,7 +48,11 @@ struct BoardDriver {
         return QTest::qWaitForWindowExposed(&board);
     }
 
-    static QPoint CellCentre(int cell) { return {62 + 85 * (cell % 3), 62 + 85 * (cell / 3)}; }
+    static QPoint CellCentre(int cell)
+    {
+        const auto [x, y] = zorvane::geometry::CellCentre(cell);
+        return {x, y};
+    }
 
     void ClickAt(QPoint at)
     {
@@ -61,7 +68,7 @@ struct BoardDriver {
         }
     }
     // The watcher runs on the event loop; the announcement's ticks are driven directly.
-    void FinishAnnouncement(int ticks = AnnouncementTicks)
+    void FinishAnnouncement(int ticks = zorvane::AnnouncementTicks)
     {
         QCoreApplication::processEvents();
         for (int i = 0; i < ticks; ++i) {
@@ -74,12 +81,12 @@ struct BoardDriver {
     {
         for (int round = 0; round < 5; ++round) {
             ClickCells(cells);
-            FinishAnnouncement(round < 4 ? AnnouncementTicks : 1);
+            FinishAnnouncement(round < 4 ? zorvane::AnnouncementTicks : 1);
         }
     }
 
     ScriptedRandom OwnRandom;
-    MatchRecord record;
+    zorvane::MatchRecord record;
     int endCalls = 0;
     int dialogsAnswered = 0;
     frmKelto board;

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+using namespace zorvane;
+
 namespace {
 
 struct Game {

@@ -21,6 +21,8 @@
 
 #include <thread>
 
+using namespace zorvane;
+
 namespace {
 
 QString VisibleMarks(const frmKelto& board)

@@ -12,6 +12,8 @@
 #include <map>
 #include <set>
 
+using namespace zorvane;
+
 namespace {
 
 // A one-player position: marks from a pattern, CellTaken and CellFree to match.

@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+using namespace zorvane;
+
 namespace {
 
 // The eight lines built from rows and columns, not copied from the program's table.

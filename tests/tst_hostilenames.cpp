@@ -8,6 +8,8 @@
 
 #include <QLabel>
 
+using namespace zorvane;
+
 class HostileNamesTest : public QObject {
     Q_OBJECT
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace zorvane;
+
 class MatchRecordTest : public QObject {
     Q_OBJECT
 

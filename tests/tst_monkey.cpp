@@ -15,6 +15,8 @@
 
 #include <random>
 
+using namespace zorvane;
+
 namespace {
 
 enum class Kind { Move, Click, DoubleClick, F2, NewGame, Results, About, Tick1, Turn };

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace zorvane;
+
 namespace {
 
 MatchRecord RecordOf(std::initializer_list<std::pair<int, int>> rounds)

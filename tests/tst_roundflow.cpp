@@ -10,6 +10,8 @@
 
 #include <random>
 
+using namespace zorvane;
+
 namespace {
 
 struct Match {

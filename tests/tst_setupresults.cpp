@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace zorvane;
+
 class SetupResultsTest : public QObject {
     Q_OBJECT
 
@@ -19,13 +21,13 @@ void SetupResultsTest::styleDecidesWhichNameBoxesAreUsable()
 {
     const NameBoxStates one = BoxStates(PlayingStyle::OnePlayer);
     QVERIFY(one.One.Enabled && !one.Player1.Enabled && !one.Player2.Enabled);
-    QCOMPARE(one.One.Colour, 5);
-    QCOMPARE(one.Player2.Colour, 19);
+    QCOMPARE(one.One.Colour, SystemColour::EntryBackground);
+    QCOMPARE(one.Player2.Colour, SystemColour::InactiveCaptionText);
     QCOMPARE(one.Focus, NameBox::One);
     const NameBoxStates two = BoxStates(PlayingStyle::TwoPlayers);
     QVERIFY(!two.One.Enabled && two.Player1.Enabled && two.Player2.Enabled);
-    QCOMPARE(two.One.Colour, 19);
-    QCOMPARE(two.Player1.Colour, 5);
+    QCOMPARE(two.One.Colour, SystemColour::InactiveCaptionText);
+    QCOMPARE(two.Player1.Colour, SystemColour::EntryBackground);
     QCOMPARE(two.Focus, NameBox::Player1);
 }
 

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace zorvane;
+
 namespace {
 
 struct Setup {
@@ -102,9 +104,9 @@ void SetupWindowTest::firstShowingOffersOnePlayerWithTheNameSelected()
     QVERIFY(d.txtOne->isEnabled());
     QVERIFY(!d.txtPlayer1->isEnabled() && !d.txtPlayer2->isEnabled());
     QVERIFY(setup.WhollySelected(d.txtOne));
-    QCOMPARE(setup.Colour(d.txtOne), platform::SystemColour(5));
-    QCOMPARE(setup.Colour(d.txtPlayer1), platform::SystemColour(19));
-    QCOMPARE(setup.Colour(d.txtPlayer2), platform::SystemColour(19));
+    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::EntryBackground));
+    QCOMPARE(setup.Colour(d.txtPlayer1), platform::Colour(SystemColour::InactiveCaptionText));
+    QCOMPARE(setup.Colour(d.txtPlayer2), platform::Colour(SystemColour::InactiveCaptionText));
     QCOMPARE(d.txtPlayer1->text(), QString("Player1"));
     QCOMPARE(d.txtPlayer2->text(), QString("Player2"));
     QTest::keyClicks(d.txtOne, "Zed");
@@ -166,8 +168,8 @@ void SetupWindowTest::switchingStylesKeepsTheTypedNames()
     d.optTwo->click();
     QVERIFY(!d.txtOne->isEnabled() && d.txtPlayer1->isEnabled() && d.txtPlayer2->isEnabled());
     QVERIFY(setup.WhollySelected(d.txtPlayer1));
-    QCOMPARE(setup.Colour(d.txtOne), platform::SystemColour(19));
-    QCOMPARE(setup.Colour(d.txtPlayer2), platform::SystemColour(5));
+    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::InactiveCaptionText));
+    QCOMPARE(setup.Colour(d.txtPlayer2), platform::Colour(SystemColour::EntryBackground));
     QTest::keyClicks(d.txtPlayer1, "Ann");
     QTest::keyClick(d.txtPlayer1, Qt::Key_Tab);
     QVERIFY(setup.WhollySelected(d.txtPlayer2));
@@ -175,8 +177,8 @@ void SetupWindowTest::switchingStylesKeepsTheTypedNames()
     d.optOne->click();
     QVERIFY(setup.WhollySelected(d.txtOne));
     QVERIFY(!d.txtPlayer1->isEnabled());
-    QCOMPARE(setup.Colour(d.txtPlayer1), platform::SystemColour(19));
-    QCOMPARE(setup.Colour(d.txtOne), platform::SystemColour(5));
+    QCOMPARE(setup.Colour(d.txtPlayer1), platform::Colour(SystemColour::InactiveCaptionText));
+    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::EntryBackground));
     d.cmdOK->click();
     QCOMPARE(setup.record.PlayerTwoName, std::string("Computer"));
     QCOMPARE(d.txtPlayer1->text(), QString("Ann"));
@@ -221,7 +223,7 @@ void SetupWindowTest::nextShowingRestoresTheLastStyle()
     QVERIFY(setup.WhollySelected(d.txtPlayer1));
     QCOMPARE(d.txtPlayer1->text(), QString("Ann"));
     QVERIFY(!d.txtOne->isEnabled());
-    QCOMPARE(setup.Colour(d.txtOne), platform::SystemColour(19));
+    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::InactiveCaptionText));
 }
 
 void SetupWindowTest::enterActsAsOkAndEscapeDoesNothing()
