@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 // Prints Zorvane's figures: idle wake-ups of the real program, the cost of the computer's
 // choice and of the line check, and the real lengths of the pause and the banner's ticks.
+#include "../tests/Find.h"
 #include "../tests/XSession.h"
 
 #include "board/Computer.h"
@@ -145,19 +146,21 @@ void TimingFigures()
 {
     MatchRecord record;
     ClockRandom random;
-    frmKelto board(record, random, [] {});
     std::vector<double> pauses;
-    board.Sleep = [&pauses](std::chrono::milliseconds length) {
-        QElapsedTimer clock;
-        clock.start();
-        platform::Sleep(length);
-        pauses.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    };
-    QTimer::singleShot(0, &board, [&] { board.SetupDialog()->cmdOK->click(); });
+    frmKelto board(
+        record, random, [] {},
+        [&pauses](std::chrono::milliseconds length) {
+            QElapsedTimer clock;
+            clock.start();
+            platform::Sleep(length);
+            pauses.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        });
+    QTimer::singleShot(0, &board,
+                       [&] { Find<QPushButton>(Find<frmMain>(&board, {}), "cmdOK")->click(); });
     board.Form_Load();
     board.show();
     board.Form_Activate();
-    QWidget* client = board.ClientArea();
+    QWidget* client = Find(&board, "Client");
     for (const int cell : {4, 0, 8, 2, 6}) {
         const QPoint at(62 + 85 * (cell % 3), 62 + 85 * (cell / 3));
         QTest::mouseMove(client, QPoint(0, 0));
@@ -184,7 +187,7 @@ void TimingFigures()
     QElapsedTimer clock;
     clock.start();
     std::vector<double> ticks;
-    QObject::connect(&board.Timer1, &QTimer::timeout,
+    QObject::connect(Find<QTimer>(&board, "Timer1"), &QTimer::timeout,
                      [&] { ticks.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6); });
     if (!QTest::qWaitFor([&] { return ticks.size() >= 6; }, 5000)) {
         std::printf("banner ticks: fewer than six within 5 s\n");

@@ -22,10 +22,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QWindow>
 
 #include <cmath>
+#include <tuple>
 
+using platform::Named;
 using zorvane::Mark;
 using zorvane::OverlayCount;
 namespace geometry = zorvane::geometry;
@@ -41,6 +44,9 @@ LineControl* Rule(const geometry::Segment& segment, QWidget* parent)
 {
     return new LineControl(ToQt(segment.From), ToQt(segment.To), segment.Width, parent);
 }
+
+constexpr std::array<const char*, OverlayCount> OverlayNames{"l1", "l2", "l3", "l4",
+                                                             "l5", "l6", "lL", "lR"};
 
 // Cells and lines as a screen reader names them.
 constexpr std::array<const char*, 9> CellNames{"top left",    "top centre",    "top right",
@@ -87,8 +93,8 @@ QLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
 } // namespace
 
 frmKelto::frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
-                   std::function<void()> endProgram)
-    : Record(record), Random(random), EndProgram(std::move(endProgram))
+                   std::function<void()> endProgram, PauseFunction pause)
+    : Record(record), Random(random), EndProgram(std::move(endProgram)), Sleep(std::move(pause))
 {
     setWindowTitle(QStringLiteral("Zorvane"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -104,28 +110,30 @@ frmKelto::frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Precise: a coarse timer may stretch each half-second tick by up to 5 %.
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(500);
-    connect(&Timer1, &QTimer::timeout, this, &frmKelto::Timer1_Timer);
+    Timer1 = Named(new QTimer(this), "Timer1");
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &frmKelto::Timer1_Timer);
     // The watcher runs once on the next turn of the event loop after a round may have ended,
     // instead of waking the program every millisecond.
-    Timer2.setSingleShot(true);
-    Timer2.setInterval(0);
-    connect(&Timer2, &QTimer::timeout, this, &frmKelto::Timer2_Timer);
+    Timer2 = Named(new QTimer(this), "Timer2");
+    Timer2->setSingleShot(true);
+    Timer2->setInterval(0);
+    connect(Timer2, &QTimer::timeout, this, &frmKelto::Timer2_Timer);
 }
 
 frmKelto::~frmKelto() = default;
 
 void frmKelto::CreateMenus()
 {
-    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuGameNew = mnuGame->addAction(QStringLiteral("&New Game"));
+    mnuGame = Named(menuBar()->addMenu(QStringLiteral("&Game")), "mnuGame");
+    mnuGameNew = Named(mnuGame->addAction(QStringLiteral("&New Game")), "mnuGameNew");
     mnuGameNew->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuResults = mnuGame->addAction(QStringLiteral("&Results"));
+    mnuResults = Named(mnuGame->addAction(QStringLiteral("&Results")), "mnuResults");
     mnuGame->addSeparator();
-    mnuGameExit = mnuGame->addAction(QStringLiteral("E&xit"));
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About..."));
+    mnuGameExit = Named(mnuGame->addAction(QStringLiteral("E&xit")), "mnuGameExit");
+    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuHelpAbout = Named(mnuHelp->addAction(QStringLiteral("&About...")), "mnuHelpAbout");
 
     connect(mnuGameNew, &QAction::triggered, this, &frmKelto::mnuGameNew_Click);
     connect(mnuResults, &QAction::triggered, this, &frmKelto::mnuResults_Click);
@@ -135,7 +143,7 @@ void frmKelto::CreateMenus()
 
 void frmKelto::CreateBoard()
 {
-    Client = new QWidget(this);
+    Client = Named(new QWidget(this), "Client");
     Client->setFixedSize(geometry::ClientWidth, geometry::ClientHeight);
     Client->setAutoFillBackground(true);
     Client->setAccessibleName(QStringLiteral("Board"));
@@ -145,15 +153,16 @@ void frmKelto::CreateBoard()
     setCentralWidget(Client);
 
     for (std::size_t i = 0; i < geometry::GridRules.size(); ++i) {
-        GridLines[i] = Rule(geometry::GridRules[i], Client);
+        GridLines[i] = Named(Rule(geometry::GridRules[i], Client), "Line", i + 1);
     }
     const qreal ratio = devicePixelRatioF();
     const QPixmap o = MarkPixmap(QStringLiteral("imgO"), ratio);
     const QPixmap x = MarkPixmap(QStringLiteral("imgX"), ratio);
     for (std::size_t cell = 0; cell < 9; ++cell) {
         const QPoint at = ToQt(geometry::MarkCorner(static_cast<int>(cell)));
-        for (auto [pictures, pixmap] : {std::pair{&imgO, &o}, std::pair{&imgX, &x}}) {
-            auto* picture = new QLabel(Client);
+        for (auto [pictures, pixmap, name] :
+             {std::tuple{&imgO, &o, "imgO"}, std::tuple{&imgX, &x, "imgX"}}) {
+            auto* picture = Named(new QLabel(Client), name, cell);
             picture->setPixmap(*pixmap);
             picture->setGeometry(QRect(at, QSize(geometry::MarkSize, geometry::MarkSize)));
             picture->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -163,13 +172,13 @@ void frmKelto::CreateBoard()
     }
     // Created after the marks so that a winning line is drawn across them.
     for (std::size_t i = 0; i < OverlayCount; ++i) {
-        Overlays[i] = Rule(geometry::OverlayRules[i], Client);
+        Overlays[i] = Named(Rule(geometry::OverlayRules[i], Client), OverlayNames[i]);
         Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") +
                                        QLatin1String(LineNames[i]));
         Overlays[i]->hide();
     }
-    lblRound = Banner(QStringLiteral("Next Round"), {0, 104}, 36.0, Client);
-    lblWin = Banner(QStringLiteral("Win"), {104, 176}, 27.75, Client);
+    lblRound = Named(Banner(QStringLiteral("Next Round"), {0, 104}, 36.0, Client), "lblRound");
+    lblWin = Named(Banner(QStringLiteral("Win"), {104, 176}, 27.75, Client), "lblWin");
 }
 
 bool frmKelto::Form_Load()
@@ -254,14 +263,11 @@ void frmKelto::mnuGameExit_Click()
     close();
 }
 
-QString frmKelto::AboutText() const
-{
-    return windowTitle() + QStringLiteral("\r\n\r\n") + platform::CopyrightNotice();
-}
-
 void frmKelto::mnuHelpAbout_Click()
 {
-    QMessageBox::information(this, windowTitle(), AboutText());
+    QMessageBox::information(this, windowTitle(),
+                             windowTitle() + QStringLiteral("\r\n\r\n") +
+                                 platform::CopyrightNotice());
     PointerBack();
 }
 
@@ -310,13 +316,13 @@ void frmKelto::ShowState()
     mnuHelp->setEnabled(State.MenusEnabled);
 
     // Enabling a running Timer1 keeps its rhythm: it is only started when stopped.
-    if (State.Timer1Enabled && !Timer1.isActive()) {
-        Timer1.start();
-    } else if (!State.Timer1Enabled && Timer1.isActive()) {
-        Timer1.stop();
+    if (State.Timer1Enabled && !Timer1->isActive()) {
+        Timer1->start();
+    } else if (!State.Timer1Enabled && Timer1->isActive()) {
+        Timer1->stop();
     }
     if (zorvane::WatcherDue(State)) {
-        Timer2.start();
+        Timer2->start();
     }
 }
 

@@ -8,7 +8,6 @@
 #include "platform/Platform.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -16,16 +15,24 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QTimer;
 class LineControl;
 class frmMain;
 
 // The board window: applies the board's rules to its controls.
+// The board window: applies the board's rules to its controls. Each control carries its name
+// as its object name (imgO0..imgO8, imgX0..imgX8, Line1..Line4, l1..l6, lL, lR, lblRound,
+// lblWin, the menus and their items, Timer1, Timer2; the client area is "Client").
 class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     Q_OBJECT
 
   public:
+    // Blocks the thread for the computer's pause; tests that play thousands of moves hand in
+    // one that returns at once.
+    using PauseFunction = std::function<void(std::chrono::milliseconds)>;
+
     frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
-             std::function<void()> endProgram);
+             std::function<void()> endProgram, PauseFunction pause = platform::Sleep);
     ~frmKelto() override;
 
     // Shows the setup dialog and prepares the first match. False when the user ended the
@@ -43,27 +50,6 @@ class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     void mnuHelpAbout_Click();
 
     [[nodiscard]] const zorvane::BoardState& Board() const { return State; }
-    [[nodiscard]] QWidget* ClientArea() const { return Client; }
-    [[nodiscard]] frmMain* SetupDialog() const { return Setup; }
-    [[nodiscard]] QString AboutText() const;
-
-    std::array<QLabel*, 9> imgO{};
-    std::array<QLabel*, 9> imgX{};
-    std::array<LineControl*, 4> GridLines{};                    // Line1..Line4
-    std::array<LineControl*, zorvane::OverlayCount> Overlays{}; // l1..l6, lL, lR
-    QLabel* lblRound = nullptr;
-    QLabel* lblWin = nullptr;
-    QMenu* mnuGame = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuGameNew = nullptr;
-    QAction* mnuResults = nullptr;
-    QAction* mnuGameExit = nullptr;
-    QAction* mnuHelpAbout = nullptr;
-    QTimer Timer1;
-    QTimer Timer2;
-    // The blocking pause before the computer's move; tests that play thousands of moves
-    // replace it.
-    std::function<void(std::chrono::milliseconds)> Sleep = platform::Sleep;
 
   protected:
     bool event(QEvent* event) override;
@@ -87,9 +73,26 @@ class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     zorvane::MatchRecord& Record;
     zorvane::RandomSource& Random;
     std::function<void()> EndProgram;
+    PauseFunction Sleep;
     zorvane::BoardState State;
+
     QWidget* Client = nullptr;
+    std::array<QLabel*, 9> imgO{};
+    std::array<QLabel*, 9> imgX{};
+    std::array<LineControl*, 4> GridLines{};                    // Line1..Line4
+    std::array<LineControl*, zorvane::OverlayCount> Overlays{}; // l1..l6, lL, lR
+    QLabel* lblRound = nullptr;
+    QLabel* lblWin = nullptr;
+    QMenu* mnuGame = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuGameNew = nullptr;
+    QAction* mnuResults = nullptr;
+    QAction* mnuGameExit = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
     frmMain* Setup = nullptr;
+
     bool PressedOnClient = false;
     bool PausedInClick = false;
 };

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <chrono>
+#include <cstddef>
 
 class QWidget;
 
@@ -48,6 +49,19 @@ QFont BannerFont(qreal pointSize);
 
 // From the program's version information.
 QString CopyrightNotice();
+
+// Gives a control its name as its object name (a member of a control array: name and index),
+// which is how tests find it.
+template <typename Control> Control* Named(Control* control, const char* name)
+{
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+template <typename Control> Control* Named(Control* control, const char* name, std::size_t index)
+{
+    control->setObjectName(QLatin1String(name) + QString::number(index));
+    return control;
+}
 
 // Ends the program: every event loop returns and no further handler runs.
 void EndProgram();

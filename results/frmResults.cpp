@@ -3,10 +3,15 @@
 #include "results/frmResults.h"
 
 #include "platform/LineControl.h"
+#include "platform/Platform.h"
 #include "results/ResultsTable.h"
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <tuple>
+
+using platform::Named;
 
 namespace {
 
@@ -36,18 +41,18 @@ frmResults::frmResults(const zorvane::MatchRecord& record, QWidget* owner)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(241, 261);
 
-    lblPlayer1 = Cell(QStringLiteral("Player 1"), {40, 16}, this);
-    lblPlayer2 = Cell(QStringLiteral("Player 2"), {160, 16}, this);
-    Line2 = new LineControl({8, 37}, {233, 37}, 1, this);
-    Line1 = new LineControl({120, 8}, {120, 208}, 1, this);
-    lblS1.push_back(Cell(QStringLiteral("0"), {56, 56}, this));
-    lblS2.push_back(Cell(QStringLiteral("0"), {176, 56}, this));
+    lblPlayer1 = Named(Cell(QStringLiteral("Player 1"), {40, 16}, this), "lblPlayer1");
+    lblPlayer2 = Named(Cell(QStringLiteral("Player 2"), {160, 16}, this), "lblPlayer2");
+    Line2 = Named(new LineControl({8, 37}, {233, 37}, 1, this), "Line2");
+    Line1 = Named(new LineControl({120, 8}, {120, 208}, 1, this), "Line1");
+    lblS1.push_back(Named(Cell(QStringLiteral("0"), {56, 56}, this), "lblS1", 0));
+    lblS2.push_back(Named(Cell(QStringLiteral("0"), {176, 56}, this), "lblS2", 0));
     lblS1[0]->hide();
     lblS2[0]->hide();
-    Line3 = new LineControl({8, 176}, {232, 176}, 1, this);
-    lblR1 = Cell(QStringLiteral("0"), {56, 192}, this);
-    lblR2 = Cell(QStringLiteral("0"), {176, 192}, this);
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Line3 = Named(new LineControl({8, 176}, {232, 176}, 1, this), "Line3");
+    lblR1 = Named(Cell(QStringLiteral("0"), {56, 192}, this), "lblR1");
+    lblR2 = Named(Cell(QStringLiteral("0"), {176, 192}, this), "lblR2");
+    Command1 = Named(new QPushButton(QStringLiteral("Cancel"), this), "Command1");
     Command1->setGeometry(48, 224, 145, 25);
     Command1->setDefault(true);
     Command1->setFocus();
@@ -56,12 +61,13 @@ frmResults::frmResults(const zorvane::MatchRecord& record, QWidget* owner)
     Form_Load();
 }
 
-QLabel* frmResults::Element(std::vector<QLabel*>& cells, std::size_t k)
+QLabel* frmResults::Element(std::vector<QLabel*>& cells, const char* name, std::size_t k)
 {
     // Element 0 exists from the start; later ones are copies of it, hidden when created.
     while (cells.size() <= k) {
         QLabel* model = cells.front();
         QLabel* copy = Cell(model->text(), model->pos(), this);
+        Named(copy, name, cells.size());
         copy->setFont(model->font());
         copy->setAlignment(model->alignment());
         copy->hide();
@@ -79,9 +85,9 @@ void frmResults::Form_Load()
     SetCaption(lblPlayer1, table.HeadingOne);
     SetCaption(lblPlayer2, table.HeadingTwo);
     for (std::size_t i = 0; i < table.Rows.size(); ++i) {
-        for (auto [cells, text] : {std::pair{&lblS1, &table.Rows[i].PointsOne},
-                                   std::pair{&lblS2, &table.Rows[i].PointsTwo}}) {
-            QLabel* cell = Element(*cells, i);
+        for (auto [cells, name, text] : {std::tuple{&lblS1, "lblS1", &table.Rows[i].PointsOne},
+                                         std::tuple{&lblS2, "lblS2", &table.Rows[i].PointsTwo}}) {
+            QLabel* cell = Element(*cells, name, i);
             cell->show();
             SetCaption(cell, *text);
         }

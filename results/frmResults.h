@@ -13,7 +13,8 @@ class QPushButton;
 class LineControl;
 
 // The results dialog: the points of every scored round and the totals. Built from the record
-// at each opening and discarded when closed.
+// at each opening and discarded when closed. Each control carries its name as its object name;
+// the elements of the row arrays are lblS10, lblS11, ... and lblS20, lblS21, ...
 class frmResults final : public QDialog {
     Q_OBJECT
 
@@ -22,6 +23,12 @@ class frmResults final : public QDialog {
 
     void Form_Load();
     void Command1_Click();
+
+  private:
+    void ArrangeRows();
+    QLabel* Element(std::vector<QLabel*>& cells, const char* name, std::size_t k);
+
+    const zorvane::MatchRecord& Record;
 
     QLabel* lblPlayer1 = nullptr;
     QLabel* lblPlayer2 = nullptr;
@@ -33,10 +40,4 @@ class frmResults final : public QDialog {
     LineControl* Line2 = nullptr;
     LineControl* Line3 = nullptr;
     QPushButton* Command1 = nullptr;
-
-  private:
-    void ArrangeRows();
-    QLabel* Element(std::vector<QLabel*>& cells, std::size_t k);
-
-    const zorvane::MatchRecord& Record;
 };

@@ -22,10 +22,12 @@ using zorvane::SystemColour;
 
 namespace {
 
-// Places a control at its given spot and size; it grows only where the toolkit's default
-// font needs more room than the given size.
-template <typename Control> Control* Place(Control* control, QRect given, bool growWidth)
+// Makes a control with its caption at its given spot and size; it grows only where the
+// toolkit's default font needs more room than the given size.
+template <typename Control>
+Control* Place(QWidget* parent, const char* name, const char* text, QRect given, bool growWidth)
 {
+    auto* control = platform::Named(new Control(QString::fromUtf8(text), parent), name);
     const QSize hint = control->sizeHint();
     const int width = growWidth ? std::max(given.width(), hint.width()) : given.width();
     control->setGeometry(given.left(), given.top(), width,
@@ -33,9 +35,9 @@ template <typename Control> Control* Place(Control* control, QRect given, bool g
     return control;
 }
 
-QLabel* Caption(const QString& text, int left, int top, QWidget* parent)
+QLabel* Caption(QWidget* parent, const char* name, const char* text, int left, int top)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = platform::Named(new QLabel(QString::fromUtf8(text), parent), name);
     label->setTextFormat(Qt::PlainText);
     label->move(left, top);
     label->adjustSize();
@@ -66,17 +68,17 @@ frmMain::frmMain(zorvane::MatchRecord& record, std::function<void()> endProgram,
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(307, 262);
 
-    optOne = Place(new QRadioButton(QStringLiteral("&One Player"), this), {16, 16, 73, 13}, true);
-    lblOne = Caption(QStringLiteral("Player1 (O)"), 40, 40, this);
-    lblComp = Caption(QStringLiteral("Computer (X)"), 176, 40, this);
-    txtOne = Place(new TextBox(QStringLiteral("Player1"), this), {40, 72, 249, 19}, false);
-    optTwo = Place(new QRadioButton(QStringLiteral("&Two Players"), this), {16, 112, 81, 13}, true);
-    lblPlayer1 = Caption(QStringLiteral("Player 1 (O)"), 40, 144, this);
-    lblPlayer2 = Caption(QStringLiteral("Player 2 (X)"), 176, 144, this);
-    txtPlayer1 = Place(new TextBox(QStringLiteral("Player1"), this), {40, 176, 113, 19}, false);
-    txtPlayer2 = Place(new TextBox(QStringLiteral("Player2"), this), {176, 176, 113, 19}, false);
-    cmdOK = Place(new QPushButton(QStringLiteral("&OK"), this), {40, 224, 81, 25}, false);
-    cmdExit = Place(new QPushButton(QStringLiteral("E&xit"), this), {176, 224, 81, 25}, false);
+    optOne = Place<QRadioButton>(this, "optOne", "&One Player", {16, 16, 73, 13}, true);
+    lblOne = Caption(this, "lblOne", "Player1 (O)", 40, 40);
+    lblComp = Caption(this, "lblComp", "Computer (X)", 176, 40);
+    txtOne = Place<TextBox>(this, "txtOne", "Player1", {40, 72, 249, 19}, false);
+    optTwo = Place<QRadioButton>(this, "optTwo", "&Two Players", {16, 112, 81, 13}, true);
+    lblPlayer1 = Caption(this, "lblPlayer1", "Player 1 (O)", 40, 144);
+    lblPlayer2 = Caption(this, "lblPlayer2", "Player 2 (X)", 176, 144);
+    txtPlayer1 = Place<TextBox>(this, "txtPlayer1", "Player1", {40, 176, 113, 19}, false);
+    txtPlayer2 = Place<TextBox>(this, "txtPlayer2", "Player2", {176, 176, 113, 19}, false);
+    cmdOK = Place<QPushButton>(this, "cmdOK", "&OK", {40, 224, 81, 25}, false);
+    cmdExit = Place<QPushButton>(this, "cmdExit", "E&xit", {176, 224, 81, 25}, false);
     optOne->setChecked(true);
     cmdOK->setDefault(true);
     for (TextBox* box : {txtOne, txtPlayer1, txtPlayer2}) {

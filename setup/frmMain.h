@@ -15,7 +15,7 @@ class QRadioButton;
 class TextBox;
 
 // The setup dialog: playing style and names. Hidden by OK, never destroyed, so its texts and
-// option survive to the next showing.
+// option survive to the next showing. Each control carries its name as its object name.
 class frmMain final : public QDialog {
     Q_OBJECT
 
@@ -34,8 +34,20 @@ class frmMain final : public QDialog {
     void cmdOK_Click();
     void cmdExit_Click();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     [[nodiscard]] zorvane::PlayingStyle Style() const;
     [[nodiscard]] TextBox* Box(zorvane::NameBox box) const;
+    void ApplyStyle(zorvane::PlayingStyle style);
+
+    zorvane::MatchRecord& Record;
+    std::function<void()> EndProgram;
+    bool ShownBefore = false;
 
     QRadioButton* optOne = nullptr;
     QRadioButton* optTwo = nullptr;
@@ -48,17 +60,4 @@ class frmMain final : public QDialog {
     TextBox* txtPlayer2 = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdExit = nullptr;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void ApplyStyle(zorvane::PlayingStyle style);
-
-    zorvane::MatchRecord& Record;
-    std::function<void()> EndProgram;
-    bool ShownBefore = false;
 };

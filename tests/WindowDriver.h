@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Doubles.h"
+#include "Find.h"
 
 #include "board/frmKelto.h"
 #include "setup/TextBox.h"
@@ -16,24 +17,37 @@
 
 #include <functional>
 
+// The overlays' object names, in the order of zorvane::Overlay.
+inline const std::array<QString, zorvane::OverlayCount> OverlayNames{"l1", "l2", "l3", "l4",
+                                                                     "l5", "l6", "lL", "lR"};
+
 // A board window as the program makes it, with the setup dialog answered by the test.
 struct BoardDriver {
     // Draws from `random`, or from an unscripted source of its own.
-    explicit BoardDriver(zorvane::RandomSource& random)
-        : board(record, random, [this] { ++endCalls; })
+    explicit BoardDriver(zorvane::RandomSource& random,
+                         frmKelto::PauseFunction pause = platform::Sleep)
+        : board(
+              record, random, [this] { ++endCalls; }, std::move(pause)),
+          client(Find(&board, "Client"))
     {
     }
     BoardDriver() : BoardDriver(OwnRandom) {}
+
+    template <typename Control = QWidget> Control* Get(const QString& name) const
+    {
+        return Find<Control>(&board, name);
+    }
+    [[nodiscard]] frmMain* Setup() const { return Find<frmMain>(&board, {}); }
 
     // Answers the next showing of the setup dialog once its modal loop runs.
     void AnswerSetup(bool onePlayer, QString one = "Player1", QString two = "Player2")
     {
         QTimer::singleShot(0, &board, [this, onePlayer, one, two] {
-            frmMain* setup = board.SetupDialog();
-            (onePlayer ? setup->optOne : setup->optTwo)->click();
-            (onePlayer ? setup->txtOne : setup->txtPlayer1)->setText(one);
-            setup->txtPlayer2->setText(two);
-            setup->cmdOK->click();
+            const frmMain* setup = Setup();
+            Find<QRadioButton>(setup, onePlayer ? "optOne" : "optTwo")->click();
+            Find<TextBox>(setup, onePlayer ? "txtOne" : "txtPlayer1")->setText(one);
+            Find<TextBox>(setup, "txtPlayer2")->setText(two);
+            Find<QPushButton>(setup, "cmdOK")->click();
         });
     }
 
@@ -57,9 +71,9 @@ struct BoardDriver {
     void ClickAt(QPoint at)
     {
         // Qt drops a move to where the pointer already is, so come from elsewhere.
-        QTest::mouseMove(board.ClientArea(), at == QPoint(0, 0) ? QPoint(1, 1) : QPoint(0, 0));
-        QTest::mouseMove(board.ClientArea(), at);
-        QTest::mouseClick(board.ClientArea(), Qt::LeftButton, {}, at);
+        QTest::mouseMove(client, at == QPoint(0, 0) ? QPoint(1, 1) : QPoint(0, 0));
+        QTest::mouseMove(client, at);
+        QTest::mouseClick(client, Qt::LeftButton, {}, at);
     }
     void ClickCells(std::initializer_list<int> cells)
     {
@@ -90,4 +104,5 @@ struct BoardDriver {
     int endCalls = 0;
     int dialogsAnswered = 0;
     frmKelto board;
+    QWidget* client;
 };

@@ -29,8 +29,8 @@ QString VisibleMarks(const frmKelto& board)
 {
     QString marks;
     for (std::size_t i = 0; i < 9; ++i) {
-        const bool o = board.imgO[i]->isVisible();
-        const bool x = board.imgX[i]->isVisible();
+        const bool o = Find(&board, "imgO", i)->isVisible();
+        const bool x = Find(&board, "imgX", i)->isVisible();
         marks += o && x ? '!' : o ? 'O' : x ? 'X' : '.';
     }
     return marks;
@@ -40,7 +40,7 @@ QList<int> VisibleOverlays(const frmKelto& board)
 {
     QList<int> shown;
     for (std::size_t i = 0; i < OverlayCount; ++i) {
-        if (board.Overlays[i]->isVisible()) {
+        if (Find(&board, OverlayNames[i])->isVisible()) {
             shown << static_cast<int>(i);
         }
     }
@@ -79,8 +79,8 @@ void BoardWindowTest::windowHasTheBoardLayout()
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     QCOMPARE(board.windowTitle(), QString("Zorvane"));
-    QCOMPARE(board.ClientArea()->size(), QSize(301, 290));
-    QCOMPARE(board.ClientArea()->y(), board.menuBar()->height());
+    QCOMPARE(driver.client->size(), QSize(301, 290));
+    QCOMPARE(driver.client->y(), board.menuBar()->height());
     QCOMPARE(board.minimumSize(), board.maximumSize());
     QVERIFY(board.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(board.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -94,36 +94,39 @@ void BoardWindowTest::windowHasTheBoardLayout()
     QCOMPARE(menus[0]->text(), QString("&Game"));
     QCOMPARE(menus[1]->text(), QString("&Help"));
     QStringList game;
-    for (const QAction* action : board.mnuGame->actions()) {
+    for (const QAction* action : driver.Get<QMenu>("mnuGame")->actions()) {
         game << (action->isSeparator() ? "-" : action->text());
     }
     QCOMPARE(game, (QStringList{"&New Game", "&Results", "-", "E&xit"}));
-    QCOMPARE(board.mnuGameNew->shortcut(), QKeySequence(Qt::Key_F2));
-    QCOMPARE(board.mnuHelpAbout->text(), QString("&About..."));
+    QCOMPARE(driver.Get<QAction>("mnuGameNew")->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(driver.Get<QAction>("mnuHelpAbout")->text(), QString("&About..."));
 
-    QCOMPARE(board.imgO[0]->geometry(), QRect(40, 45, 32, 32));
-    QCOMPARE(board.imgX[5]->geometry(), QRect(216, 130, 32, 32));
-    QCOMPARE(board.imgO[7]->geometry(), QRect(128, 220, 32, 32));
-    QCOMPARE(board.GridLines[3]->From(), QPoint(101, 24));
-    QCOMPARE(board.GridLines[0]->To(), QPoint(272, 190));
-    QCOMPARE(board.Overlays[static_cast<int>(Overlay::lR)]->From(), QPoint(273, 16));
-    QCOMPARE(board.lblRound->pos(), QPoint(0, 104));
-    QCOMPARE(board.lblRound->text(), QString("Next Round"));
-    QCOMPARE(board.lblRound->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QVERIFY(board.lblRound->font().bold() && board.lblRound->font().italic());
-    QCOMPARE(board.lblWin->font().pointSizeF(), 27.75);
+    QCOMPARE(driver.Get<QLabel>("imgO0")->geometry(), QRect(40, 45, 32, 32));
+    QCOMPARE(driver.Get<QLabel>("imgX5")->geometry(), QRect(216, 130, 32, 32));
+    QCOMPARE(driver.Get<QLabel>("imgO7")->geometry(), QRect(128, 220, 32, 32));
+    QCOMPARE(driver.Get<LineControl>("Line4")->From(), QPoint(101, 24));
+    QCOMPARE(driver.Get<LineControl>("Line1")->To(), QPoint(272, 190));
+    QCOMPARE(driver.Get<LineControl>("lR")->From(), QPoint(273, 16));
+    QCOMPARE(driver.Get<QLabel>("lblRound")->pos(), QPoint(0, 104));
+    QCOMPARE(driver.Get<QLabel>("lblRound")->text(), QString("Next Round"));
+    QCOMPARE(driver.Get<QLabel>("lblRound")->palette().color(QPalette::WindowText),
+             QColor(255, 0, 0));
+    QVERIFY(driver.Get<QLabel>("lblRound")->font().bold() &&
+            driver.Get<QLabel>("lblRound")->font().italic());
+    QCOMPARE(driver.Get<QLabel>("lblWin")->font().pointSizeF(), 27.75);
     if (QFile::exists("/usr/share/wine/fonts/tahomabd.ttf")) {
-        QCOMPARE(QFontInfo(board.lblRound->font()).family(), QString("Tahoma"));
-        QVERIFY(QFontInfo(board.lblRound->font()).bold());
+        QCOMPARE(QFontInfo(driver.Get<QLabel>("lblRound")->font()).family(), QString("Tahoma"));
+        QVERIFY(QFontInfo(driver.Get<QLabel>("lblRound")->font()).bold());
     }
 
     QCOMPARE(VisibleMarks(board), QString("........."));
     QVERIFY(VisibleOverlays(board).isEmpty());
-    QVERIFY(!board.lblRound->isVisible() && !board.lblWin->isVisible());
-    for (const LineControl* line : board.GridLines) {
-        QVERIFY(line->isVisible());
+    QVERIFY(!driver.Get<QLabel>("lblRound")->isVisible() &&
+            !driver.Get<QLabel>("lblWin")->isVisible());
+    for (const char* line : {"Line1", "Line2", "Line3", "Line4"}) {
+        QVERIFY(driver.Get(line)->isVisible());
     }
-    QVERIFY(!board.Timer1.isActive());
+    QVERIFY(!driver.Get<QTimer>("Timer1")->isActive());
 }
 
 void BoardWindowTest::clicksAtLayoutPixelsPlaceMarksAndALineShowsItsOverlay()
@@ -171,7 +174,7 @@ void BoardWindowTest::pointerBackWithoutAMoveCountsAsAMove()
     QFETCH(QString, how);
     BoardDriver driver;
     QVERIFY(driver.Start(false));
-    QWidget* client = driver.board.ClientArea();
+    QWidget* client = driver.client;
     QTest::mouseMove(client, BoardDriver::CellCentre(2));
     const QPoint cell6 = BoardDriver::CellCentre(6);
     if (how == "enter") {
@@ -184,7 +187,7 @@ void BoardWindowTest::pointerBackWithoutAMoveCountsAsAMove()
             QCoreApplication::processEvents();
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
         });
-        driver.board.mnuResults->trigger();
+        driver.Get<QAction>("mnuResults")->trigger();
     }
     QTest::mouseClick(client, Qt::LeftButton, {}, cell6);
     QCOMPARE(VisibleMarks(driver.board), QString("......O.."));
@@ -206,7 +209,7 @@ void BoardWindowTest::clickQueuedUnderTheHourglassIsDropped()
     ScriptedRandom random({DrawFor(6)});
     BoardDriver driver(random);
     QVERIFY(driver.Start(true));
-    QWidget* client = driver.board.ClientArea();
+    QWidget* client = driver.client;
     // A second click, on cell 2, arrives while the computer pauses; it must not place an O
     // once the X is down.
     const QPointF at = BoardDriver::CellCentre(2);
@@ -236,13 +239,14 @@ void BoardWindowTest::announcementClearsTheBoardAfterSixTicks()
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     driver.ClickCells({0, 3, 1, 4, 2});
-    QVERIFY(!board.Timer1.isActive());
-    QVERIFY(board.mnuGame->isEnabled());
-    QTRY_VERIFY(board.Timer1.isActive()); // the watcher's turn of the event loop
+    QVERIFY(!driver.Get<QTimer>("Timer1")->isActive());
+    QVERIFY(driver.Get<QMenu>("mnuGame")->isEnabled());
+    QTRY_VERIFY(driver.Get<QTimer>("Timer1")->isActive()); // the watcher's turn of the event loop
     for (int tick = 1; tick <= 5; ++tick) {
         board.Timer1_Timer();
-        QCOMPARE(board.lblRound->isVisible(), tick % 2 == 1);
-        QVERIFY(!board.mnuGame->isEnabled() && !board.mnuHelp->isEnabled());
+        QCOMPARE(driver.Get<QLabel>("lblRound")->isVisible(), tick % 2 == 1);
+        QVERIFY(!driver.Get<QMenu>("mnuGame")->isEnabled() &&
+                !driver.Get<QMenu>("mnuHelp")->isEnabled());
         QCOMPARE(VisibleOverlays(board), QList<int>{int(Overlay::l1)});
         driver.ClickCells({5});
         QCOMPARE(VisibleMarks(board), QString("OOOXX...."));
@@ -250,9 +254,9 @@ void BoardWindowTest::announcementClearsTheBoardAfterSixTicks()
     board.Timer1_Timer();
     QCOMPARE(VisibleMarks(board), QString("........."));
     QVERIFY(VisibleOverlays(board).isEmpty());
-    QVERIFY(!board.lblRound->isVisible());
-    QVERIFY(board.mnuGame->isEnabled() && board.mnuHelp->isEnabled());
-    QVERIFY(!board.Timer1.isActive());
+    QVERIFY(!driver.Get<QLabel>("lblRound")->isVisible());
+    QVERIFY(driver.Get<QMenu>("mnuGame")->isEnabled() && driver.Get<QMenu>("mnuHelp")->isEnabled());
+    QVERIFY(!driver.Get<QTimer>("Timer1")->isActive());
     driver.ClickCells({8});
     QCOMPARE(VisibleMarks(board), QString("........O"));
 }
@@ -266,10 +270,10 @@ void BoardWindowTest::realTimersRunAWholeAnnouncement()
     bool wasShown = false;
     QTimer watch;
     connect(&watch, &QTimer::timeout, [&] {
-        if (board.lblRound->isVisible() && !wasShown) {
+        if (driver.Get<QLabel>("lblRound")->isVisible() && !wasShown) {
             ++bannerShowings;
         }
-        wasShown = board.lblRound->isVisible();
+        wasShown = driver.Get<QLabel>("lblRound")->isVisible();
     });
     watch.start(20);
     driver.ClickCells({0, 1, 2, 4, 3, 5, 7, 6, 8}); // a drawn round
@@ -279,7 +283,7 @@ void BoardWindowTest::realTimersRunAWholeAnnouncement()
     const auto elapsed = clock.elapsed();
     QVERIFY2(elapsed > 2700 && elapsed < 4500, qPrintable(QString::number(elapsed)));
     QCOMPARE(bannerShowings, 3);
-    QVERIFY(!board.Timer1.isActive());
+    QVERIFY(!driver.Get<QTimer>("Timer1")->isActive());
 }
 
 void BoardWindowTest::verdictIsCentredInRedAndStays()
@@ -288,19 +292,19 @@ void BoardWindowTest::verdictIsCentredInRedAndStays()
     QVERIFY(driver.Start(false, "Ann", "Bob"));
     frmKelto& board = driver.board;
     driver.PlayMatch({0, 3, 1, 4, 2});
-    QVERIFY(board.lblWin->isVisible());
-    QCOMPARE(board.lblWin->text(), QString("Ann Win."));
-    QCOMPARE(board.lblWin->size(), board.lblWin->sizeHint());
-    const QRect verdict = board.lblWin->geometry();
+    QVERIFY(driver.Get<QLabel>("lblWin")->isVisible());
+    QCOMPARE(driver.Get<QLabel>("lblWin")->text(), QString("Ann Win."));
+    QCOMPARE(driver.Get<QLabel>("lblWin")->size(), driver.Get<QLabel>("lblWin")->sizeHint());
+    const QRect verdict = driver.Get<QLabel>("lblWin")->geometry();
     QVERIFY(qAbs(verdict.center().x() - 150) <= 1);
     QVERIFY(qAbs(verdict.center().y() - 144) <= 1);
-    QVERIFY(!board.lblRound->isVisible());
-    QVERIFY(board.mnuGame->isEnabled());
+    QVERIFY(!driver.Get<QLabel>("lblRound")->isVisible());
+    QVERIFY(driver.Get<QMenu>("mnuGame")->isEnabled());
     QCOMPARE(VisibleOverlays(board), QList<int>{int(Overlay::l1)});
     driver.ClickCells({5, 6});
     QCoreApplication::processEvents();
-    QVERIFY(!board.Timer1.isActive());
-    QVERIFY(!board.Timer2.isActive());
+    QVERIFY(!driver.Get<QTimer>("Timer1")->isActive());
+    QVERIFY(!driver.Get<QTimer>("Timer2")->isActive());
     QCOMPARE(VisibleMarks(board), QString("OOOXX...."));
 }
 
@@ -313,13 +317,13 @@ void BoardWindowTest::f2OpensNewGameOnlyWhileTheGameMenuIsEnabled()
     QVERIFY(QTest::qWaitForWindowActive(&board));
     driver.ClickCells({0, 3, 1, 4, 2});
     driver.FinishAnnouncement(1);
-    QVERIFY(!board.mnuGame->isEnabled());
+    QVERIFY(!driver.Get<QMenu>("mnuGame")->isEnabled());
     bool setupShown = false;
     const auto watchForSetup = [&] {
         QTimer::singleShot(0, &board, [&] {
-            setupShown = board.SetupDialog()->isVisible();
+            setupShown = driver.Setup()->isVisible();
             if (setupShown) {
-                board.SetupDialog()->cmdOK->click();
+                Find<QPushButton>(driver.Setup(), "cmdOK")->click();
             }
         });
     };
@@ -330,7 +334,7 @@ void BoardWindowTest::f2OpensNewGameOnlyWhileTheGameMenuIsEnabled()
     QCOMPARE(driver.record.RoundIndex, 1);
 
     driver.FinishAnnouncement(5);
-    QVERIFY(board.mnuGame->isEnabled());
+    QVERIFY(driver.Get<QMenu>("mnuGame")->isEnabled());
     watchForSetup();
     QTest::keyClick(&board, Qt::Key_F2);
     QVERIFY(setupShown);
@@ -343,20 +347,23 @@ void BoardWindowTest::newGameDuringAnAnnouncementEndsIt()
     QVERIFY(driver.Start(false));
     frmKelto& board = driver.board;
     driver.ClickCells({0, 3, 1, 4, 2});
-    QTRY_VERIFY(board.Timer1.isActive());
-    // The announcement ticks on behind the setup dialog for over a second.
-    int ticksBehindTheDialog = 0;
-    QTimer::singleShot(1300, &board, [&] {
-        ticksBehindTheDialog = board.Board().BannerTicks;
-        board.SetupDialog()->cmdOK->click();
+    const QTimer* timer1 = driver.Get<QTimer>("Timer1");
+    QTRY_VERIFY(timer1->isActive());
+    // The announcement ticks on behind the setup dialog.
+    QTimer::singleShot(0, &board, [&] {
+        driver.FinishAnnouncement(3);
+        QVERIFY(board.Board().BannerTicks >= 3);
+        Find<QPushButton>(driver.Setup(), "cmdOK")->click();
     });
-    board.mnuGameNew->trigger();
-    QVERIFY(ticksBehindTheDialog >= 2);
-    QVERIFY(!board.Timer1.isActive());
-    QVERIFY(!board.lblRound->isVisible());
-    QVERIFY(board.mnuGame->isEnabled() && board.mnuHelp->isEnabled());
+    driver.Get<QAction>("mnuGameNew")->trigger();
+    QCOMPARE(board.Board().BannerTicks, 0);
+    QVERIFY(!timer1->isActive());
+    QVERIFY(!driver.Get<QLabel>("lblRound")->isVisible());
+    QVERIFY(driver.Get<QMenu>("mnuGame")->isEnabled() && driver.Get<QMenu>("mnuHelp")->isEnabled());
     driver.ClickCells({4});
-    QTest::qWait(2200); // past the old announcement's end: nothing clears the new mark
+    // Nothing left running could clear the new mark.
+    QCoreApplication::processEvents();
+    QVERIFY(!timer1->isActive());
     QCOMPARE(VisibleMarks(board), QString("....O...."));
     QCOMPARE(driver.record.RoundIndex, 0);
 }
@@ -372,10 +379,11 @@ void BoardWindowTest::resultsOpenCentredOverTheBoardAndChangeNothing()
         auto* results = qobject_cast<frmResults*>(QApplication::activeModalWidget());
         QVERIFY(results != nullptr);
         shown = results->frameGeometry();
-        heading = results->lblPlayer1->text() + "|" + results->lblS1[0]->text();
+        heading = Find<QLabel>(results, "lblPlayer1")->text() + "|" +
+                  Find<QLabel>(results, "lblS10")->text();
         QTest::keyClick(results, Qt::Key_Escape);
     });
-    driver.board.mnuResults->trigger();
+    driver.Get<QAction>("mnuResults")->trigger();
     QCOMPARE(heading, QString("Ann|1"));
     QVERIFY((shown.center() - driver.board.frameGeometry().center()).manhattanLength() <= 4);
     QCOMPARE(VisibleMarks(driver.board), QString("OOOXX...."));
@@ -397,7 +405,7 @@ void BoardWindowTest::aboutShowsCaptionAndCopyright()
         icon = box->icon();
         box->accept();
     });
-    driver.board.mnuHelpAbout->trigger();
+    driver.Get<QAction>("mnuHelpAbout")->trigger();
     QCOMPARE(title, QString("Zorvane"));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(text, "Zorvane\r\n\r\n" + platform::CopyrightNotice());
@@ -410,15 +418,15 @@ void BoardWindowTest::namesAreShownAsPlainText()
     BoardDriver driver;
     QVERIFY(driver.Start(false, "<b>&Ann</b>", "Bob"));
     driver.PlayMatch({0, 3, 1, 4, 2});
-    QCOMPARE(driver.board.lblWin->text(), QString("<b>&Ann</b> Win."));
-    QCOMPARE(driver.board.lblWin->textFormat(), Qt::PlainText);
+    QCOMPARE(driver.Get<QLabel>("lblWin")->text(), QString("<b>&Ann</b> Win."));
+    QCOMPARE(driver.Get<QLabel>("lblWin")->textFormat(), Qt::PlainText);
 }
 
 void BoardWindowTest::exitMenuEndsTheProgram()
 {
     BoardDriver driver;
     QVERIFY(driver.Start(false));
-    driver.board.mnuGameExit->trigger();
+    driver.Get<QAction>("mnuGameExit")->trigger();
     QCOMPARE(driver.endCalls, 1);
     QVERIFY(!driver.board.isVisible());
 }
@@ -432,7 +440,7 @@ void BoardWindowTest::boardKeepsALightGroundUnderADarkTheme()
     QApplication::setPalette(dark);
     BoardDriver driver;
     QVERIFY(driver.Start(false));
-    const QColor ground = driver.board.ClientArea()->grab().toImage().pixelColor(150, 150);
+    const QColor ground = driver.client->grab().toImage().pixelColor(150, 150);
     const QColor menus = driver.board.menuBar()->palette().color(QPalette::Window);
     QApplication::setPalette(theme);
     QCoreApplication::processEvents();
@@ -440,8 +448,7 @@ void BoardWindowTest::boardKeepsALightGroundUnderADarkTheme()
     QVERIFY2(platform::ContrastRatio(ground, QColor(255, 0, 0)) >= 3.0, qPrintable(ground.name()));
     QCOMPARE(menus, QColor(0x35, 0x35, 0x35)); // the menus follow the theme
     // A light theme keeps its own colour.
-    QCOMPARE(driver.board.ClientArea()->palette().color(QPalette::Window),
-             theme.color(QPalette::Window));
+    QCOMPARE(driver.client->palette().color(QPalette::Window), theme.color(QPalette::Window));
 }
 
 void BoardWindowTest::screenReaderLearnsMarksLinesNamesAndRows()
@@ -453,17 +460,17 @@ void BoardWindowTest::screenReaderLearnsMarksLinesNamesAndRows()
     QVERIFY(driver.Start(false, "Ann", "Bob"));
     frmKelto& board = driver.board;
     driver.ClickCells({0, 4, 1, 8, 2});
-    QCOMPARE(named(board.imgO[0]), QString("O, top left"));
-    QCOMPARE(named(board.imgX[4]), QString("X, centre"));
-    QCOMPARE(named(board.imgX[0]), QString()); // hidden: nothing to read
-    QVERIFY(QAccessible::queryAccessibleInterface(board.imgX[0])->state().invisible);
-    QCOMPARE(named(board.Overlays[0]), QString("Winning line: top row"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(board.Overlays[0])->role(),
+    QCOMPARE(named(driver.Get<QLabel>("imgO0")), QString("O, top left"));
+    QCOMPARE(named(driver.Get<QLabel>("imgX4")), QString("X, centre"));
+    QCOMPARE(named(driver.Get<QLabel>("imgX0")), QString()); // hidden: nothing to read
+    QVERIFY(QAccessible::queryAccessibleInterface(driver.Get<QLabel>("imgX0"))->state().invisible);
+    QCOMPARE(named(driver.Get<LineControl>("l1")), QString("Winning line: top row"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(driver.Get<LineControl>("l1"))->role(),
              QAccessible::Graphic);
 
-    frmMain* setup = board.SetupDialog();
-    QCOMPARE(named(setup->txtOne), setup->lblOne->text());
-    QCOMPARE(named(setup->txtPlayer2), setup->lblPlayer2->text());
+    const frmMain* setup = driver.Setup();
+    QCOMPARE(named(Find(setup, "txtOne")), Find<QLabel>(setup, "lblOne")->text());
+    QCOMPARE(named(Find(setup, "txtPlayer2")), Find<QLabel>(setup, "lblPlayer2")->text());
 
     driver.FinishAnnouncement();
     driver.ClickCells({3, 0, 4, 1, 5});

@@ -39,22 +39,22 @@ void HostileNamesTest::namesComeOutExactlyAsTyped_data()
 void HostileNamesTest::namesComeOutExactlyAsTyped()
 {
     QFETCH(QString, name);
-    BoardDriver driver;
-    driver.board.Sleep = [](std::chrono::milliseconds) {};
+    ScriptedRandom random;
+    BoardDriver driver(random, [](std::chrono::milliseconds) {});
     QVERIFY(driver.Start(false, name, name + "2"));
     QCOMPARE(QString::fromStdString(driver.record.PlayerOneName), name);
     QCOMPARE(driver.record.PlayerOneName.size(), static_cast<std::size_t>(name.toUtf8().size()));
 
     frmResults results(driver.record, &driver.board);
-    QCOMPARE(results.lblPlayer1->text(), name);
-    QCOMPARE(results.lblPlayer2->text(), name + "2");
-    QCOMPARE(results.lblPlayer1->textFormat(), Qt::PlainText);
+    QCOMPARE(Find<QLabel>(&results, "lblPlayer1")->text(), name);
+    QCOMPARE(Find<QLabel>(&results, "lblPlayer2")->text(), name + "2");
+    QCOMPARE(Find<QLabel>(&results, "lblPlayer1")->textFormat(), Qt::PlainText);
 
     driver.PlayMatch({0, 3, 1, 4, 2});
     QCOMPARE(MatchVerdict(driver.record), driver.record.PlayerOneName + " Win.");
-    QCOMPARE(driver.board.lblWin->text(), name + " Win.");
-    QCOMPARE(driver.board.lblWin->textFormat(), Qt::PlainText);
-    QVERIFY(driver.board.lblWin->isVisible());
+    QCOMPARE(driver.Get<QLabel>("lblWin")->text(), name + " Win.");
+    QCOMPARE(driver.Get<QLabel>("lblWin")->textFormat(), Qt::PlainText);
+    QVERIFY(driver.Get<QLabel>("lblWin")->isVisible());
 }
 
 QTEST_MAIN(HostileNamesTest)

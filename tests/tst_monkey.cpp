@@ -77,16 +77,16 @@ QString Check(BoardDriver& driver)
 {
     const frmKelto& board = driver.board;
     const BoardState& state = board.Board();
-    const QWidget* client = board.ClientArea();
+    const QWidget* client = driver.client;
     for (std::size_t i = 0; i < 9; ++i) {
-        if (board.imgO[i]->isVisibleTo(client) != (state.Marks[i] == Mark::O) ||
-            board.imgX[i]->isVisibleTo(client) != (state.Marks[i] == Mark::X)) {
+        if (Find(&board, "imgO", i)->isVisibleTo(client) != (state.Marks[i] == Mark::O) ||
+            Find(&board, "imgX", i)->isVisibleTo(client) != (state.Marks[i] == Mark::X)) {
             return QStringLiteral("picture of cell %1 differs from the board").arg(i);
         }
     }
     int overlays = 0;
     for (std::size_t i = 0; i < OverlayCount; ++i) {
-        overlays += board.Overlays[i]->isVisibleTo(client);
+        overlays += Find(&board, OverlayNames[i])->isVisibleTo(client);
     }
     if (overlays > 1) {
         return QStringLiteral("%1 overlays shown").arg(overlays);
@@ -94,10 +94,10 @@ QString Check(BoardDriver& driver)
     if (!RecordHolds(driver.record)) {
         return QStringLiteral("record invariants broken");
     }
-    if (board.lblWin->isVisibleTo(client) && driver.record.RoundIndex != 5) {
+    if (driver.Get("lblWin")->isVisibleTo(client) && driver.record.RoundIndex != 5) {
         return QStringLiteral("verdict shown with %1 rounds").arg(driver.record.RoundIndex);
     }
-    if (board.Timer1.isActive() && state.RoundOutcome == OutcomeInPlay) {
+    if (driver.Get<QTimer>("Timer1")->isActive() && state.RoundOutcome == OutcomeInPlay) {
         return QStringLiteral("announcement running with no finished round");
     }
     if (state.Turn != 0 && state.Turn != 1) {
@@ -113,10 +113,10 @@ void AnswerModal(BoardDriver& driver, const Event& e)
         QWidget* modal = QApplication::activeModalWidget();
         driver.dialogsAnswered += modal != nullptr;
         if (auto* setup = qobject_cast<frmMain*>(modal)) {
-            (e.Arg % 2 ? setup->optTwo : setup->optOne)->click();
-            setup->cmdOK->click();
+            Find<QRadioButton>(setup, e.Arg % 2 ? "optTwo" : "optOne")->click();
+            Find<QPushButton>(setup, "cmdOK")->click();
         } else if (auto* results = qobject_cast<frmResults*>(modal)) {
-            results->Command1->click();
+            Find<QPushButton>(results, "Command1")->click();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             box->accept();
         }
@@ -126,7 +126,7 @@ void AnswerModal(BoardDriver& driver, const Event& e)
 QString Apply(BoardDriver& driver, const Event& e)
 {
     frmKelto& board = driver.board;
-    QWidget* client = board.ClientArea();
+    QWidget* client = driver.client;
     switch (e.What) {
     case Kind::Move:
         QTest::mouseMove(client, e.At);
@@ -147,16 +147,17 @@ QString Apply(BoardDriver& driver, const Event& e)
     case Kind::Results:
     case Kind::About:
         // Only what a user can reach: the menus are greyed while a result is announced.
-        if (board.mnuGame->isEnabled()) {
+        if (driver.Get<QMenu>("mnuGame")->isEnabled()) {
             AnswerModal(driver, e);
-            (e.What == Kind::NewGame   ? board.mnuGameNew
-             : e.What == Kind::Results ? board.mnuResults
-                                       : board.mnuHelpAbout)
+            driver
+                .Get<QAction>(e.What == Kind::NewGame   ? "mnuGameNew"
+                              : e.What == Kind::Results ? "mnuResults"
+                                                        : "mnuHelpAbout")
                 ->trigger();
         }
         break;
     case Kind::Tick1:
-        if (board.Timer1.isActive()) {
+        if (driver.Get<QTimer>("Timer1")->isActive()) {
             board.Timer1_Timer();
         }
         break;
@@ -180,10 +181,9 @@ int Replay(std::uint32_t seed, const std::vector<Event>& events, QString* failur
            Coverage* coverage = nullptr)
 {
     SeededRandom random(seed);
-    BoardDriver driver(random);
-    driver.board.Sleep = [](std::chrono::milliseconds) {};
+    BoardDriver driver(random, [](std::chrono::milliseconds) {});
     // Only the scripted ticks count, so that a replay takes the same path at any speed.
-    driver.board.Timer1.setInterval(24 * 3600 * 1000);
+    driver.Get<QTimer>("Timer1")->setInterval(24 * 3600 * 1000);
     if (!driver.Start(seed % 2 == 0)) {
         *failure = QStringLiteral("board did not start");
         return 0;

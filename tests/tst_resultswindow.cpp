@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
+#include "Find.h"
+
 #include "platform/LineControl.h"
 #include "results/frmResults.h"
 
@@ -23,11 +25,21 @@ MatchRecord RecordOf(std::initializer_list<std::pair<int, int>> rounds)
     return record;
 }
 
-QString Column(const std::vector<QLabel*>& cells)
+// The elements of a row array (lblS1 or lblS2), by index.
+QList<QLabel*> Elements(const frmResults& dialog, const QString& array)
+{
+    QList<QLabel*> cells;
+    while (auto* cell = dialog.findChild<QLabel*>(array + QString::number(cells.size()))) {
+        cells << cell;
+    }
+    return cells;
+}
+
+QString Column(const frmResults& dialog, const QString& array)
 {
     QString column;
-    for (const QLabel* cell : cells) {
-        if (cell->isVisibleTo(cell->parentWidget())) {
+    for (const QLabel* cell : Elements(dialog, array)) {
+        if (cell->isVisibleTo(&dialog)) {
             column += cell->text();
         }
     }
@@ -56,56 +68,57 @@ void ResultsWindowTest::dialogHasItsLayout()
     QCOMPARE(dialog.windowTitle(), QString("Zorvane"));
     QCOMPARE(dialog.size(), QSize(241, 261));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-    QCOMPARE(dialog.lblPlayer1->pos(), QPoint(40, 16));
-    QCOMPARE(dialog.lblPlayer2->pos(), QPoint(160, 16));
-    QCOMPARE(dialog.Line1->From(), QPoint(120, 8));
-    QCOMPARE(dialog.Line2->To(), QPoint(233, 37));
-    QCOMPARE(dialog.Line3->From(), QPoint(8, 176));
-    QCOMPARE(dialog.lblR1->pos(), QPoint(56, 192));
-    QCOMPARE(dialog.lblR2->pos(), QPoint(176, 192));
-    QCOMPARE(dialog.Command1->geometry(), QRect(48, 224, 145, 25));
-    QCOMPARE(dialog.Command1->text(), QString("Cancel"));
-    QVERIFY(dialog.Command1->isDefault());
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer1")->pos(), QPoint(40, 16));
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer2")->pos(), QPoint(160, 16));
+    QCOMPARE(Find<LineControl>(&dialog, "Line1")->From(), QPoint(120, 8));
+    QCOMPARE(Find<LineControl>(&dialog, "Line2")->To(), QPoint(233, 37));
+    QCOMPARE(Find<LineControl>(&dialog, "Line3")->From(), QPoint(8, 176));
+    QCOMPARE(Find<QLabel>(&dialog, "lblR1")->pos(), QPoint(56, 192));
+    QCOMPARE(Find<QLabel>(&dialog, "lblR2")->pos(), QPoint(176, 192));
+    QCOMPARE(Find<QPushButton>(&dialog, "Command1")->geometry(), QRect(48, 224, 145, 25));
+    QCOMPARE(Find<QPushButton>(&dialog, "Command1")->text(), QString("Cancel"));
+    QVERIFY(Find<QPushButton>(&dialog, "Command1")->isDefault());
 }
 
 void ResultsWindowTest::noRoundScoredShowsOnlyHeadingsAndZeroTotals()
 {
     const MatchRecord record = RecordOf({});
     frmResults dialog(record, nullptr);
-    QCOMPARE(dialog.lblPlayer1->text(), QString("Ann"));
-    QCOMPARE(dialog.lblPlayer2->text(), QString("Computer"));
-    QCOMPARE(Column(dialog.lblS1), QString());
-    QCOMPARE(dialog.lblS1.size(), 1u);
-    QCOMPARE(dialog.lblR1->text(), QString("0"));
-    QCOMPARE(dialog.lblR2->text(), QString("0"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer1")->text(), QString("Ann"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer2")->text(), QString("Computer"));
+    QCOMPARE(Column(dialog, "lblS1"), QString());
+    QCOMPARE(Elements(dialog, "lblS1").size(), 1);
+    QCOMPARE(Find<QLabel>(&dialog, "lblR1")->text(), QString("0"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblR2")->text(), QString("0"));
 }
 
 void ResultsWindowTest::threeRoundsShowTheirRowsAtTheirTops()
 {
     const MatchRecord record = RecordOf({{1, 0}, {0, 1}, {0, 0}});
     frmResults dialog(record, nullptr);
-    QCOMPARE(Column(dialog.lblS1), QString("100"));
-    QCOMPARE(Column(dialog.lblS2), QString("010"));
-    QCOMPARE(dialog.lblS1.size(), 3u);
+    QCOMPARE(Column(dialog, "lblS1"), QString("100"));
+    QCOMPARE(Column(dialog, "lblS2"), QString("010"));
+    QCOMPARE(Elements(dialog, "lblS1").size(), 3);
     for (std::size_t k = 0; k < 3; ++k) {
         const int top = 56 + 24 * static_cast<int>(k);
-        QCOMPARE(dialog.lblS1[k]->pos(), QPoint(56, top));
-        QCOMPARE(dialog.lblS2[k]->pos(), QPoint(176, top));
-        QCOMPARE(dialog.lblS1[k]->font(), dialog.lblS1[0]->font());
+        QCOMPARE(Find<QLabel>(&dialog, "lblS1", k)->pos(), QPoint(56, top));
+        QCOMPARE(Find<QLabel>(&dialog, "lblS2", k)->pos(), QPoint(176, top));
+        QCOMPARE(Find<QLabel>(&dialog, "lblS1", k)->font(),
+                 Find<QLabel>(&dialog, "lblS1", 0)->font());
     }
-    QCOMPARE(dialog.lblR1->text(), QString("1"));
-    QCOMPARE(dialog.lblR2->text(), QString("1"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblR1")->text(), QString("1"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblR2")->text(), QString("1"));
 }
 
 void ResultsWindowTest::fiveRoundsEndAboveTheTotalsRule()
 {
     const MatchRecord record = RecordOf({{1, 0}, {1, 0}, {0, 1}, {1, 0}, {0, 0}});
     frmResults dialog(record, nullptr);
-    QCOMPARE(Column(dialog.lblS1), QString("11010"));
-    QCOMPARE(dialog.lblS1[4]->y(), 152);
-    QVERIFY(dialog.lblS1[4]->geometry().bottom() < 176);
-    QCOMPARE(dialog.lblR1->text(), QString("3"));
-    QCOMPARE(dialog.lblR2->text(), QString("1"));
+    QCOMPARE(Column(dialog, "lblS1"), QString("11010"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblS1", 4)->y(), 152);
+    QVERIFY(Find<QLabel>(&dialog, "lblS1", 4)->geometry().bottom() < 176);
+    QCOMPARE(Find<QLabel>(&dialog, "lblR1")->text(), QString("3"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblR2")->text(), QString("1"));
 }
 
 void ResultsWindowTest::secondOpeningDuplicatesNothing()
@@ -114,12 +127,12 @@ void ResultsWindowTest::secondOpeningDuplicatesNothing()
     for (int opening = 0; opening < 2; ++opening) {
         frmResults dialog(record, nullptr);
         QCOMPARE(dialog.findChildren<QLabel*>().size(), 2 + 2 * 2 + 2);
-        QCOMPARE(Column(dialog.lblS2), QString("01"));
+        QCOMPARE(Column(dialog, "lblS2"), QString("01"));
     }
     record.StartNewMatch();
     frmResults afterNewGame(record, nullptr);
-    QCOMPARE(Column(afterNewGame.lblS1), QString());
-    QCOMPARE(afterNewGame.lblR2->text(), QString("0"));
+    QCOMPARE(Column(afterNewGame, "lblS1"), QString());
+    QCOMPARE(Find<QLabel>(&afterNewGame, "lblR2")->text(), QString("0"));
 }
 
 void ResultsWindowTest::longAndMarkupNamesAreShownWhole()
@@ -128,14 +141,15 @@ void ResultsWindowTest::longAndMarkupNamesAreShownWhole()
     const std::string longName(300, 'W');
     record.AcceptSetup(longName, "<b>&Bob</b>", false);
     frmResults dialog(record, nullptr);
-    QCOMPARE(dialog.lblPlayer1->text().toStdString(), longName);
-    QCOMPARE(dialog.lblPlayer1->width(), dialog.lblPlayer1->sizeHint().width());
-    QVERIFY(dialog.lblPlayer1->width() > 241);
-    QCOMPARE(dialog.lblPlayer2->text(), QString("<b>&Bob</b>"));
-    QCOMPARE(dialog.lblPlayer2->textFormat(), Qt::PlainText);
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer1")->text().toStdString(), longName);
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer1")->width(),
+             Find<QLabel>(&dialog, "lblPlayer1")->sizeHint().width());
+    QVERIFY(Find<QLabel>(&dialog, "lblPlayer1")->width() > 241);
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer2")->text(), QString("<b>&Bob</b>"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer2")->textFormat(), Qt::PlainText);
     record.AcceptSetup("", "", false);
     frmResults blank(record, nullptr);
-    QCOMPARE(blank.lblPlayer1->text(), QString());
+    QCOMPARE(Find<QLabel>(&blank, "lblPlayer1")->text(), QString());
 }
 
 void ResultsWindowTest::enterAndEscapeBothClose()
@@ -150,7 +164,7 @@ void ResultsWindowTest::enterAndEscapeBothClose()
     }
     frmResults dialog(record, nullptr);
     dialog.show();
-    dialog.Command1->click();
+    Find<QPushButton>(&dialog, "Command1")->click();
     QVERIFY(!dialog.isVisible());
 }
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
+#include "Find.h"
+
 #include "platform/Platform.h"
 #include "setup/TextBox.h"
 #include "setup/frmMain.h"
@@ -34,6 +36,17 @@ struct Setup {
     MatchRecord record;
     int endCalls = 0;
     frmMain dialog;
+    QRadioButton* optOne = Find<QRadioButton>(&dialog, "optOne");
+    QRadioButton* optTwo = Find<QRadioButton>(&dialog, "optTwo");
+    QLabel* lblOne = Find<QLabel>(&dialog, "lblOne");
+    QLabel* lblComp = Find<QLabel>(&dialog, "lblComp");
+    QLabel* lblPlayer1 = Find<QLabel>(&dialog, "lblPlayer1");
+    QLabel* lblPlayer2 = Find<QLabel>(&dialog, "lblPlayer2");
+    TextBox* txtOne = Find<TextBox>(&dialog, "txtOne");
+    TextBox* txtPlayer1 = Find<TextBox>(&dialog, "txtPlayer1");
+    TextBox* txtPlayer2 = Find<TextBox>(&dialog, "txtPlayer2");
+    QPushButton* cmdOK = Find<QPushButton>(&dialog, "cmdOK");
+    QPushButton* cmdExit = Find<QPushButton>(&dialog, "cmdExit");
 };
 
 QWidget* NextTabStop(QWidget* widget)
@@ -73,44 +86,43 @@ void SetupWindowTest::dialogHasItsLayout()
     QCOMPARE(d.minimumSize(), d.maximumSize());
     QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(d.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(d.optOne->text(), QString("&One Player"));
-    QCOMPARE(d.optOne->pos(), QPoint(16, 16));
-    QCOMPARE(d.optTwo->pos(), QPoint(16, 112));
-    QCOMPARE(d.lblOne->text(), QString("Player1 (O)"));
-    QCOMPARE(d.lblComp->pos(), QPoint(176, 40));
-    QCOMPARE(d.lblPlayer1->text(), QString("Player 1 (O)"));
-    QCOMPARE(d.lblPlayer2->text(), QString("Player 2 (X)"));
-    QCOMPARE(d.txtOne->geometry().topLeft(), QPoint(40, 72));
-    QCOMPARE(d.txtOne->width(), 249);
-    QCOMPARE(d.txtPlayer2->geometry().topLeft(), QPoint(176, 176));
-    QCOMPARE(d.txtPlayer2->width(), 113);
-    QCOMPARE(d.cmdOK->geometry(), QRect(40, 224, 81, 25));
-    QCOMPARE(d.cmdExit->text(), QString("E&xit"));
-    QVERIFY(d.cmdOK->isDefault());
+    QCOMPARE(setup.optOne->text(), QString("&One Player"));
+    QCOMPARE(setup.optOne->pos(), QPoint(16, 16));
+    QCOMPARE(setup.optTwo->pos(), QPoint(16, 112));
+    QCOMPARE(setup.lblOne->text(), QString("Player1 (O)"));
+    QCOMPARE(setup.lblComp->pos(), QPoint(176, 40));
+    QCOMPARE(setup.lblPlayer1->text(), QString("Player 1 (O)"));
+    QCOMPARE(setup.lblPlayer2->text(), QString("Player 2 (X)"));
+    QCOMPARE(setup.txtOne->geometry().topLeft(), QPoint(40, 72));
+    QCOMPARE(setup.txtOne->width(), 249);
+    QCOMPARE(setup.txtPlayer2->geometry().topLeft(), QPoint(176, 176));
+    QCOMPARE(setup.txtPlayer2->width(), 113);
+    QCOMPARE(setup.cmdOK->geometry(), QRect(40, 224, 81, 25));
+    QCOMPARE(setup.cmdExit->text(), QString("E&xit"));
+    QVERIFY(setup.cmdOK->isDefault());
     // Tab order: optOne, txtOne, optTwo, txtPlayer1, txtPlayer2, cmdOK, cmdExit.
-    QCOMPARE(NextTabStop(d.optOne), d.txtOne);
-    QCOMPARE(NextTabStop(d.txtOne), d.optTwo);
-    QCOMPARE(NextTabStop(d.optTwo), d.txtPlayer1);
-    QCOMPARE(NextTabStop(d.txtPlayer2), d.cmdOK);
-    QCOMPARE(NextTabStop(d.cmdOK), d.cmdExit);
+    QCOMPARE(NextTabStop(setup.optOne), setup.txtOne);
+    QCOMPARE(NextTabStop(setup.txtOne), setup.optTwo);
+    QCOMPARE(NextTabStop(setup.optTwo), setup.txtPlayer1);
+    QCOMPARE(NextTabStop(setup.txtPlayer2), setup.cmdOK);
+    QCOMPARE(NextTabStop(setup.cmdOK), setup.cmdExit);
 }
 
 void SetupWindowTest::firstShowingOffersOnePlayerWithTheNameSelected()
 {
     Setup setup;
     QVERIFY(setup.Show());
-    frmMain& d = setup.dialog;
-    QVERIFY(d.optOne->isChecked());
-    QVERIFY(d.txtOne->isEnabled());
-    QVERIFY(!d.txtPlayer1->isEnabled() && !d.txtPlayer2->isEnabled());
-    QVERIFY(setup.WhollySelected(d.txtOne));
-    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::EntryBackground));
-    QCOMPARE(setup.Colour(d.txtPlayer1), platform::Colour(SystemColour::InactiveCaptionText));
-    QCOMPARE(setup.Colour(d.txtPlayer2), platform::Colour(SystemColour::InactiveCaptionText));
-    QCOMPARE(d.txtPlayer1->text(), QString("Player1"));
-    QCOMPARE(d.txtPlayer2->text(), QString("Player2"));
-    QTest::keyClicks(d.txtOne, "Zed");
-    QCOMPARE(d.txtOne->text(), QString("Zed"));
+    QVERIFY(setup.optOne->isChecked());
+    QVERIFY(setup.txtOne->isEnabled());
+    QVERIFY(!setup.txtPlayer1->isEnabled() && !setup.txtPlayer2->isEnabled());
+    QVERIFY(setup.WhollySelected(setup.txtOne));
+    QCOMPARE(setup.Colour(setup.txtOne), platform::Colour(SystemColour::EntryBackground));
+    QCOMPARE(setup.Colour(setup.txtPlayer1), platform::Colour(SystemColour::InactiveCaptionText));
+    QCOMPARE(setup.Colour(setup.txtPlayer2), platform::Colour(SystemColour::InactiveCaptionText));
+    QCOMPARE(setup.txtPlayer1->text(), QString("Player1"));
+    QCOMPARE(setup.txtPlayer2->text(), QString("Player2"));
+    QTest::keyClicks(setup.txtOne, "Zed");
+    QCOMPARE(setup.txtOne->text(), QString("Zed"));
 }
 
 void SetupWindowTest::okAtOnceWritesEachStyle_data()
@@ -134,9 +146,9 @@ void SetupWindowTest::okAtOnceWritesEachStyle()
     Setup setup;
     QVERIFY(setup.Show());
     if (two) {
-        QTest::mouseClick(setup.dialog.optTwo, Qt::LeftButton, {}, QPoint(5, 6));
+        QTest::mouseClick(setup.optTwo, Qt::LeftButton, {}, QPoint(5, 6));
     }
-    setup.dialog.cmdOK->click();
+    setup.cmdOK->click();
     QCOMPARE(QString::fromStdString(setup.record.PlayerOneName), one);
     QCOMPARE(QString::fromStdString(setup.record.PlayerTwoName), other);
     QCOMPARE(setup.record.OnePlayerMode, mode);
@@ -148,14 +160,14 @@ void SetupWindowTest::namesAreTakenExactlyAsTyped()
 {
     Setup setup;
     QVERIFY(setup.Show());
-    setup.dialog.txtOne->clear();
-    setup.dialog.cmdOK->click();
+    setup.txtOne->clear();
+    setup.cmdOK->click();
     QCOMPARE(setup.record.PlayerOneName, std::string());
     QVERIFY(setup.Show());
-    setup.dialog.optTwo->click();
-    QTest::keyClicks(setup.dialog.txtPlayer1, "  Ann ");
-    setup.dialog.txtPlayer2->setText("  Ann ");
-    setup.dialog.cmdOK->click();
+    setup.optTwo->click();
+    QTest::keyClicks(setup.txtPlayer1, "  Ann ");
+    setup.txtPlayer2->setText("  Ann ");
+    setup.cmdOK->click();
     QCOMPARE(setup.record.PlayerOneName, std::string("  Ann "));
     QCOMPARE(setup.record.PlayerTwoName, std::string("  Ann "));
 }
@@ -164,25 +176,25 @@ void SetupWindowTest::switchingStylesKeepsTheTypedNames()
 {
     Setup setup;
     QVERIFY(setup.Show());
-    frmMain& d = setup.dialog;
-    d.optTwo->click();
-    QVERIFY(!d.txtOne->isEnabled() && d.txtPlayer1->isEnabled() && d.txtPlayer2->isEnabled());
-    QVERIFY(setup.WhollySelected(d.txtPlayer1));
-    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::InactiveCaptionText));
-    QCOMPARE(setup.Colour(d.txtPlayer2), platform::Colour(SystemColour::EntryBackground));
-    QTest::keyClicks(d.txtPlayer1, "Ann");
-    QTest::keyClick(d.txtPlayer1, Qt::Key_Tab);
-    QVERIFY(setup.WhollySelected(d.txtPlayer2));
-    QTest::keyClicks(d.txtPlayer2, "Bob");
-    d.optOne->click();
-    QVERIFY(setup.WhollySelected(d.txtOne));
-    QVERIFY(!d.txtPlayer1->isEnabled());
-    QCOMPARE(setup.Colour(d.txtPlayer1), platform::Colour(SystemColour::InactiveCaptionText));
-    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::EntryBackground));
-    d.cmdOK->click();
+    setup.optTwo->click();
+    QVERIFY(!setup.txtOne->isEnabled() && setup.txtPlayer1->isEnabled() &&
+            setup.txtPlayer2->isEnabled());
+    QVERIFY(setup.WhollySelected(setup.txtPlayer1));
+    QCOMPARE(setup.Colour(setup.txtOne), platform::Colour(SystemColour::InactiveCaptionText));
+    QCOMPARE(setup.Colour(setup.txtPlayer2), platform::Colour(SystemColour::EntryBackground));
+    QTest::keyClicks(setup.txtPlayer1, "Ann");
+    QTest::keyClick(setup.txtPlayer1, Qt::Key_Tab);
+    QVERIFY(setup.WhollySelected(setup.txtPlayer2));
+    QTest::keyClicks(setup.txtPlayer2, "Bob");
+    setup.optOne->click();
+    QVERIFY(setup.WhollySelected(setup.txtOne));
+    QVERIFY(!setup.txtPlayer1->isEnabled());
+    QCOMPARE(setup.Colour(setup.txtPlayer1), platform::Colour(SystemColour::InactiveCaptionText));
+    QCOMPARE(setup.Colour(setup.txtOne), platform::Colour(SystemColour::EntryBackground));
+    setup.cmdOK->click();
     QCOMPARE(setup.record.PlayerTwoName, std::string("Computer"));
-    QCOMPARE(d.txtPlayer1->text(), QString("Ann"));
-    QCOMPARE(d.txtPlayer2->text(), QString("Bob"));
+    QCOMPARE(setup.txtPlayer1->text(), QString("Ann"));
+    QCOMPARE(setup.txtPlayer2->text(), QString("Bob"));
 }
 
 void SetupWindowTest::focusLandsWhereTheUserTypes()
@@ -193,37 +205,36 @@ void SetupWindowTest::focusLandsWhereTheUserTypes()
     d.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     // An arrow key on the options selects the other style and moves into its first box.
-    d.optOne->setFocus(Qt::BacktabFocusReason);
-    QTest::keyClick(d.optOne, Qt::Key_Down);
-    QVERIFY(d.optTwo->isChecked());
-    QVERIFY(setup.WhollySelected(d.txtPlayer1));
+    setup.optOne->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(setup.optOne, Qt::Key_Down);
+    QVERIFY(setup.optTwo->isChecked());
+    QVERIFY(setup.WhollySelected(setup.txtPlayer1));
     // A click into a box selects its whole text, as Tab does.
-    QTest::mouseClick(d.txtPlayer2, Qt::LeftButton, {}, QPoint(30, 8));
-    QVERIFY(setup.WhollySelected(d.txtPlayer2));
+    QTest::mouseClick(setup.txtPlayer2, Qt::LeftButton, {}, QPoint(30, 8));
+    QVERIFY(setup.WhollySelected(setup.txtPlayer2));
     // Coming back from another program keeps a half-typed name and its caret.
-    QTest::keyClicks(d.txtPlayer2, "Bo");
+    QTest::keyClicks(setup.txtPlayer2, "Bo");
     for (const auto type : {QEvent::FocusOut, QEvent::FocusIn}) {
         QFocusEvent focus(type, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(d.txtPlayer2, &focus);
+        QCoreApplication::sendEvent(setup.txtPlayer2, &focus);
     }
-    QTest::keyClicks(d.txtPlayer2, "b");
-    QCOMPARE(d.txtPlayer2->text(), QString("Bob"));
+    QTest::keyClicks(setup.txtPlayer2, "b");
+    QCOMPARE(setup.txtPlayer2->text(), QString("Bob"));
 }
 
 void SetupWindowTest::nextShowingRestoresTheLastStyle()
 {
     Setup setup;
     QVERIFY(setup.Show());
-    setup.dialog.optTwo->click();
-    setup.dialog.txtPlayer1->setText("Ann");
-    setup.dialog.cmdOK->click();
+    setup.optTwo->click();
+    setup.txtPlayer1->setText("Ann");
+    setup.cmdOK->click();
     QVERIFY(setup.Show());
-    frmMain& d = setup.dialog;
-    QVERIFY(d.optTwo->isChecked());
-    QVERIFY(setup.WhollySelected(d.txtPlayer1));
-    QCOMPARE(d.txtPlayer1->text(), QString("Ann"));
-    QVERIFY(!d.txtOne->isEnabled());
-    QCOMPARE(setup.Colour(d.txtOne), platform::Colour(SystemColour::InactiveCaptionText));
+    QVERIFY(setup.optTwo->isChecked());
+    QVERIFY(setup.WhollySelected(setup.txtPlayer1));
+    QCOMPARE(setup.txtPlayer1->text(), QString("Ann"));
+    QVERIFY(!setup.txtOne->isEnabled());
+    QCOMPARE(setup.Colour(setup.txtOne), platform::Colour(SystemColour::InactiveCaptionText));
 }
 
 void SetupWindowTest::enterActsAsOkAndEscapeDoesNothing()
@@ -232,11 +243,11 @@ void SetupWindowTest::enterActsAsOkAndEscapeDoesNothing()
     QVERIFY(setup.Show());
     setup.dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&setup.dialog));
-    QTest::keyClick(setup.dialog.txtOne, Qt::Key_Escape);
+    QTest::keyClick(setup.txtOne, Qt::Key_Escape);
     QVERIFY(setup.dialog.isVisible());
     QCOMPARE(setup.endCalls, 0);
-    QTest::keyClicks(setup.dialog.txtOne, "Eve");
-    QTest::keyClick(setup.dialog.txtOne, Qt::Key_Return);
+    QTest::keyClicks(setup.txtOne, "Eve");
+    QTest::keyClick(setup.txtOne, Qt::Key_Return);
     QVERIFY(!setup.dialog.isVisible());
     QCOMPARE(setup.record.PlayerOneName, std::string("Eve"));
 }
@@ -245,7 +256,7 @@ void SetupWindowTest::exitAndCloseEndTheProgramButOkDoesNot()
 {
     Setup exit;
     QVERIFY(exit.Show());
-    exit.dialog.cmdExit->click();
+    exit.cmdExit->click();
     QCOMPARE(exit.endCalls, 1);
     QCOMPARE(exit.record.PlayerOneName, std::string());
 
@@ -256,14 +267,14 @@ void SetupWindowTest::exitAndCloseEndTheProgramButOkDoesNot()
 
     Setup ok;
     QVERIFY(ok.Show());
-    ok.dialog.cmdOK->click();
+    ok.cmdOK->click();
     QCOMPARE(ok.endCalls, 0);
 }
 
 void SetupWindowTest::modalShowingReturnsAfterOk()
 {
     Setup setup;
-    QTimer::singleShot(0, &setup.dialog, [&] { setup.dialog.cmdOK->click(); });
+    QTimer::singleShot(0, &setup.dialog, [&] { setup.cmdOK->click(); });
     QVERIFY(setup.dialog.ShowModal());
     QTimer::singleShot(0, &setup.dialog, [&] { setup.dialog.close(); });
     QVERIFY(!setup.dialog.ShowModal());
