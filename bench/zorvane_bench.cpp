@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 // Prints Zorvane's figures: idle wake-ups of the real program, the cost of the computer's
 // choice and of the line check, and the real lengths of the pause and the banner's ticks.
-#include "../tests/Find.h"
-#include "../tests/XSession.h"
+#include "Find.h"
+#include "XSession.h"
 
 #include "board/Computer.h"
 #include "board/Round.h"
