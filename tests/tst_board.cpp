@@ -1,52 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
-#include "Doubles.h"
+#include "RulesDriver.h"
 
 #include "board/BoardState.h"
 #include "board/Round.h"
-#include "board/RoundFlow.h"
 #include "match/Flags.h"
 
 #include <QTest>
 
 using namespace zorvane;
-
-namespace {
-
-struct Game {
-    Game(bool onePlayer = false)
-    {
-        record.AcceptSetup("Player1", onePlayer ? "Computer" : "Player2", onePlayer);
-        StartFirstMatch(board, record);
-    }
-    void Point(float x, float y) { MovePointer(board, x, y); }
-    void ClickCell(int cell)
-    {
-        PointAtCell(board, cell);
-        Click(board, record, host, random);
-    }
-    void Play(std::initializer_list<int> cells)
-    {
-        for (const int cell : cells) {
-            ClickCell(cell);
-        }
-    }
-    BoardState board;
-    MatchRecord record;
-    RecordingHost host{board};
-    ScriptedRandom random;
-};
-
-std::array<Mark, 9> MarksFrom(const char* pattern)
-{
-    std::array<Mark, 9> marks{};
-    for (std::size_t i = 0; i < 9; ++i) {
-        marks[i] = pattern[i] == 'O' ? Mark::O : pattern[i] == 'X' ? Mark::X : Mark::None;
-    }
-    return marks;
-}
-
-} // namespace
 
 class BoardTest : public QObject {
     Q_OBJECT
@@ -55,9 +17,8 @@ class BoardTest : public QObject {
     void pointerBandsHaveTheirEdges_data();
     void pointerBandsHaveTheirEdges();
     void beforeAnyPointerMoveAClickActsOnCellZero();
-    void clickWithoutCellChangesNothing_data();
-    void clickWithoutCellChangesNothing();
-    void clickOnTakenCellChangesNothing();
+    void clickOffTheGridOrOnATakenCellChangesNothing_data();
+    void clickOffTheGridOrOnATakenCellChangesNothing();
     void twoPlayersAlternateStartingWithO();
     void completedLineShowsItsOverlayAndScores_data();
     void completedLineShowsItsOverlayAndScores();
@@ -109,63 +70,52 @@ void BoardTest::pointerBandsHaveTheirEdges()
 
 void BoardTest::beforeAnyPointerMoveAClickActsOnCellZero()
 {
-    Game game;
-    Click(game.board, game.record, game.host, game.random);
+    RulesDriver game;
+    game.Click();
     QCOMPARE(game.board.Marks[0], Mark::O);
 }
 
-void BoardTest::clickWithoutCellChangesNothing_data()
+void BoardTest::clickOffTheGridOrOnATakenCellChangesNothing_data()
 {
     QTest::addColumn<bool>("onePlayer");
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
+    const auto across = [](int cell) { return static_cast<float>(geometry::CellCentre(cell).X); };
+    const auto down = [](int cell) { return static_cast<float>(geometry::CellCentre(cell).Y); };
     for (const bool onePlayer : {false, true}) {
         const char* mode = onePlayer ? "one player" : "two players";
         QTest::addRow("%s, left of the grid", mode) << onePlayer << 10.0f << 150.0f;
         QTest::addRow("%s, above the grid", mode) << onePlayer << 150.0f << 5.0f;
         QTest::addRow("%s, column 3", mode) << onePlayer << 280.0f << 150.0f;
         QTest::addRow("%s, row 3", mode) << onePlayer << 150.0f << 285.0f;
+        QTest::addRow("%s, cell taken by O", mode) << onePlayer << across(4) << down(4);
     }
+    QTest::newRow("one player, cell taken by X") << true << across(0) << down(0);
 }
 
-void BoardTest::clickWithoutCellChangesNothing()
+void BoardTest::clickOffTheGridOrOnATakenCellChangesNothing()
 {
     QFETCH(bool, onePlayer);
     QFETCH(float, x);
     QFETCH(float, y);
-    Game game(onePlayer);
-    game.Play({4});
-    const BoardState before = game.board;
-    const MatchRecord record = game.record;
+    RulesDriver game(onePlayer);
+    game.random.Draws = {DrawFor(0)};
+    game.Play({4}); // O on 4, and with one player X on 0
+    const RulesDriver before = game;
     game.Point(x, y);
-    Click(game.board, game.record, game.host, game.random);
-    QCOMPARE(game.board.Marks, before.Marks);
-    QCOMPARE(game.board.Turn, before.Turn);
-    QCOMPARE(game.board.FilledCount, before.FilledCount);
-    QCOMPARE(game.board.MoveCount, before.MoveCount);
-    QCOMPARE(game.record.RoundIndex, record.RoundIndex);
-}
-
-void BoardTest::clickOnTakenCellChangesNothing()
-{
-    for (const bool onePlayer : {false, true}) {
-        Game game(onePlayer);
-        game.random.Fallback = DrawFor(0);
-        game.Play({4});
-        const BoardState before = game.board;
-        const auto log = game.host.Log.size();
-        game.Play({4, onePlayer ? 0 : 4});
-        QCOMPARE(game.board.Marks, before.Marks);
-        QCOMPARE(game.board.Turn, before.Turn);
-        QCOMPARE(game.board.FilledCount, before.FilledCount);
-        QCOMPARE(game.board.RoundOutcome, before.RoundOutcome);
-        QCOMPARE(game.host.Log.size(), log);
-    }
+    game.Click();
+    QCOMPARE(game.board.Marks, before.board.Marks);
+    QCOMPARE(game.board.Turn, before.board.Turn);
+    QCOMPARE(game.board.FilledCount, before.board.FilledCount);
+    QCOMPARE(game.board.MoveCount, before.board.MoveCount);
+    QCOMPARE(game.board.RoundOutcome, before.board.RoundOutcome);
+    QCOMPARE(game.record.RoundIndex, before.record.RoundIndex);
+    QCOMPARE(game.host.Log, before.host.Log);
 }
 
 void BoardTest::twoPlayersAlternateStartingWithO()
 {
-    Game game;
+    RulesDriver game;
     game.Play({4, 0, 8});
     QCOMPARE(game.board.Marks, MarksFrom("X...O...O"));
     QCOMPARE(game.board.Turn, std::int16_t{1});
@@ -200,11 +150,11 @@ void BoardTest::completedLineShowsItsOverlayAndScores()
     QFETCH(int, overlay);
     QFETCH(int, pointsOne);
     for (int round = 0; round < 5; ++round) {
-        Game game;
-        game.record.RoundIndex = round;
+        RulesDriver game;
+        QVERIFY(game.RecordDraws(round));
         for (qsizetype i = 0; i < moves.size(); ++i) {
             QCOMPARE(game.board.RoundOutcome, OutcomeInPlay);
-            game.ClickCell(moves[i]);
+            game.Play({moves[i]});
         }
         QCOMPARE(game.board.RoundOutcome, OutcomeLine);
         QCOMPARE(game.board.ShownOverlayCount(), 1);
@@ -231,7 +181,7 @@ void BoardTest::oneMarkCompletingTwoLinesShowsTheFirstInTableOrder()
 {
     QFETCH(QString, position);
     QFETCH(int, overlay);
-    Game game;
+    RulesDriver game;
     game.board.Marks = MarksFrom(position.toLatin1().constData());
     // The mark lands on the first empty cell.
     game.board.Marks[static_cast<std::size_t>(position.indexOf('.'))] = Mark::O;
@@ -244,7 +194,7 @@ void BoardTest::oneMarkCompletingTwoLinesShowsTheFirstInTableOrder()
 
 void BoardTest::ninthMarkCompletingALineIsAWin()
 {
-    Game game;
+    RulesDriver game;
     game.Play({1, 0, 3, 2, 4, 5, 8, 6});
     QCOMPARE(game.board.RoundOutcome, OutcomeInPlay);
     QCOMPARE(game.board.FilledCount, std::int16_t{8});
@@ -259,7 +209,7 @@ void BoardTest::ninthMarkCompletingALineIsAWin()
 
 void BoardTest::ninthMarkWithoutALineIsADraw()
 {
-    Game game;
+    RulesDriver game;
     game.Play({0, 1, 2, 4, 3, 5, 7, 6, 8});
     QCOMPARE(game.board.RoundOutcome, OutcomeFull);
     QCOMPARE(game.board.ShownOverlayCount(), 0);
@@ -271,9 +221,9 @@ void BoardTest::ninthMarkWithoutALineIsADraw()
 
 void BoardTest::marksOneToEightWithoutALineScoreNothing()
 {
-    Game game;
+    RulesDriver game;
     for (const int cell : {0, 1, 2, 4, 3, 5, 7, 6}) {
-        game.ClickCell(cell);
+        game.Play({cell});
         QCOMPARE(game.board.RoundOutcome, OutcomeInPlay);
         QCOMPARE(game.record.RoundIndex, 0);
     }
@@ -282,20 +232,19 @@ void BoardTest::marksOneToEightWithoutALineScoreNothing()
 
 void BoardTest::clicksAfterALineScoreNothing()
 {
-    Game game;
+    RulesDriver game;
     game.Play({0, 3, 1, 4, 2});
-    const MatchRecord record = game.record;
-    const BoardState board = game.board;
+    const RulesDriver before = game;
     game.Play({5, 6, 7, 8});
-    QCOMPARE(game.record.RoundIndex, record.RoundIndex);
-    QCOMPARE(game.record.RoundScoreOne, record.RoundScoreOne);
-    QCOMPARE(game.board.Marks, board.Marks);
+    QCOMPARE(game.record.RoundIndex, before.record.RoundIndex);
+    QCOMPARE(game.record.RoundScoreOne, before.record.RoundScoreOne);
+    QCOMPARE(game.board.Marks, before.board.Marks);
 }
 
 void BoardTest::resultRefusedWhenTheMatchIsFull()
 {
-    Game game;
-    game.record.RoundIndex = 5;
+    RulesDriver game;
+    QVERIFY(game.RecordDraws(5));
     game.Play({0, 3, 1, 4});
     const BoardState before = game.board;
     game.Play({2});
@@ -308,8 +257,8 @@ void BoardTest::resultRefusedWhenTheMatchIsFull()
     QCOMPARE(game.board.CellFree[5], FlagTrue);
     QVERIFY_THROWS_EXCEPTION(ResultRefused, Results(game.board, game.record));
 
-    Game draw;
-    draw.record.RoundIndex = 5;
+    RulesDriver draw;
+    QVERIFY(draw.RecordDraws(5));
     draw.Play({0, 1, 2, 4, 3, 5, 7, 6, 8});
     QCOMPARE(draw.board.FilledCount, std::int16_t{8});
     QCOMPARE(draw.board.RoundOutcome, OutcomeInPlay);
@@ -317,11 +266,9 @@ void BoardTest::resultRefusedWhenTheMatchIsFull()
 
 void BoardTest::firstMarkOfEveryRoundIsO()
 {
-    Game game;
+    RulesDriver game;
     game.Play({0, 3, 1, 4, 2}); // ends on an O
-    for (int tick = 0; tick < AnnouncementTicks; ++tick) {
-        AnnounceTick(game.board, game.record);
-    }
+    game.Ticks(AnnouncementTicks);
     game.Play({4});
     QCOMPARE(game.board.Marks[4], Mark::O);
 }

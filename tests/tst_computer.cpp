@@ -1,59 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
-#include "Doubles.h"
+#include "RulesDriver.h"
 
 #include "board/Computer.h"
 #include "board/Round.h"
-#include "board/RoundFlow.h"
 #include "match/Flags.h"
 
 #include <QTest>
 
-#include <map>
 #include <set>
 
 using namespace zorvane;
 
 namespace {
 
-// A one-player position: marks from a pattern, CellTaken and CellFree to match.
-BoardState Position(const char* pattern)
-{
-    BoardState board;
-    board.RoundOutcome = OutcomeInPlay;
-    for (std::size_t i = 0; i < 9; ++i) {
-        const Mark mark = pattern[i] == 'O' ? Mark::O : pattern[i] == 'X' ? Mark::X : Mark::None;
-        board.Marks[i] = mark;
-        board.CellTaken[i] = mark == Mark::None ? FlagFalse : FlagTrue;
-        board.CellFree[i] = mark == Mark::None ? FlagTrue : FlagFalse;
-    }
-    return board;
-}
-
 int Choose(const char* pattern, std::deque<float> draws)
 {
-    BoardState board = Position(pattern);
-    ScriptedRandom random(std::move(draws));
-    ChooseComputerCell(board, random);
-    return board.ChosenCell;
+    RulesDriver game = RulesDriver::OnePlayerAt(pattern);
+    game.random.Draws = std::move(draws);
+    ChooseComputerCell(game.board, game.random);
+    return game.board.ChosenCell;
 }
-
-struct OnePlayerGame {
-    OnePlayerGame()
-    {
-        record.AcceptSetup("Ann", "Computer", true);
-        StartFirstMatch(board, record);
-    }
-    void ClickCell(int cell)
-    {
-        PointAtCell(board, cell);
-        Click(board, record, host, random);
-    }
-    BoardState board;
-    MatchRecord record;
-    RecordingHost host{board};
-    ScriptedRandom random;
-};
 
 } // namespace
 
@@ -105,19 +72,18 @@ void ComputerTest::withoutAMatchTheDrawDecides()
 {
     QCOMPARE(Choose("O........", {DrawFor(5)}), 5);
     QCOMPARE(Choose("....O....", {DrawFor(0)}), 0);
-    // Only 8 and one other cell open, no test holding: the other cell.
     // Only 8 and one other cell open, no test holding: the other cell, whatever the draws.
     QCOMPARE(Choose("OXOO.XXO.", {DrawFor(0), DrawFor(7), DrawFor(4)}), 4);
 }
 
 void ComputerTest::drawOnATakenCellIsRetriedAfterAReseed()
 {
-    BoardState board = Position("OX.X.....");
-    ScriptedRandom random({DrawFor(0), DrawFor(1), DrawFor(3), DrawFor(6)});
-    ChooseComputerCell(board, random);
-    QCOMPARE(board.ChosenCell, std::int16_t{6});
-    QCOMPARE(random.DrawCount, 4);
-    QCOMPARE(random.Reseeds, 4);
+    RulesDriver game = RulesDriver::OnePlayerAt("OX.X.....");
+    game.random.Draws = {DrawFor(0), DrawFor(1), DrawFor(3), DrawFor(6)};
+    ChooseComputerCell(game.board, game.random);
+    QCOMPARE(game.board.ChosenCell, std::int16_t{6});
+    QCOMPARE(game.random.DrawCount, 4);
+    QCOMPARE(game.random.Reseeds, 4);
 }
 
 void ComputerTest::drawNeverYieldsCellEightAndIsUniform()
@@ -125,10 +91,8 @@ void ComputerTest::drawNeverYieldsCellEightAndIsUniform()
     // Every float on the 2^-24 grid maps to 0..7, each value on an eighth of the grid.
     std::array<std::uint32_t, 9> hits{};
     for (std::uint32_t step = 0; step < (1u << 24); step += 97) {
-        BoardState board = Position("........O");
-        ScriptedRandom random({static_cast<float>(step) * 0x1p-24f});
-        ChooseComputerCell(board, random);
-        ++hits[static_cast<std::size_t>(board.ChosenCell)];
+        ++hits[static_cast<std::size_t>(
+            Choose("........O", {static_cast<float>(step) * 0x1p-24f}))];
     }
     QCOMPARE(hits[8], 0u);
     const std::uint32_t expected = hits[0];
@@ -175,9 +139,9 @@ void ComputerTest::clockRandomDrawsDifferWithinOneClockTick()
 
 void ComputerTest::humanOIsDrawnBeforeThePauseAndXAfterIt()
 {
-    OnePlayerGame game;
+    RulesDriver game(true);
     game.random.Draws = {DrawFor(2)};
-    game.ClickCell(4);
+    game.Play({4});
     const std::vector<std::string> expected{"repaint ....O....", "wait ....O....",
                                             "pause200 ....O....", "normal ..X.O...."};
     QCOMPARE(game.host.Log, expected);
@@ -189,14 +153,12 @@ void ComputerTest::humanOIsDrawnBeforeThePauseAndXAfterIt()
 
 void ComputerTest::noComputerMoveAfterAHumanLine()
 {
-    OnePlayerGame game;
+    RulesDriver game(true);
     // O 4, X 1 by draw; O 0, X blocks 8; O 6 forks, X blocks 3; O 2 completes the diagonal.
     game.random.Draws = {DrawFor(1)};
-    for (const int cell : {4, 0, 6}) {
-        game.ClickCell(cell);
-    }
+    game.Play({4, 0, 6});
     game.host.Log.clear();
-    game.ClickCell(2);
+    game.Play({2});
     QCOMPARE(game.board.RoundOutcome, OutcomeLine);
     QVERIFY(game.board.Shows(Overlay::lR));
     QCOMPARE(game.board.MoveCount, std::int16_t{9});
@@ -207,18 +169,16 @@ void ComputerTest::noComputerMoveAfterAHumanLine()
 
 void ComputerTest::humanFifthMarkEndsTheRoundWithoutAnX()
 {
-    OnePlayerGame game;
+    RulesDriver game(true);
     // O 4, X 0 by draw; O 2, X 6 blocks; O 3, X 5 blocks; O 7, X 1 blocks; O takes the last.
     game.random.Draws = {DrawFor(0)};
-    for (const int cell : {4, 2, 3, 7}) {
-        game.ClickCell(cell);
-    }
+    game.Play({4, 2, 3, 7});
     QCOMPARE(game.board.MoveCount, std::int16_t{8});
     const int open =
         static_cast<int>(std::find(game.board.Marks.begin(), game.board.Marks.end(), Mark::None) -
                          game.board.Marks.begin());
     game.host.Log.clear();
-    game.ClickCell(open);
+    game.Play({open});
     QCOMPARE(game.board.MoveCount, std::int16_t{9});
     QVERIFY(game.host.Log.empty());
     QCOMPARE(game.board.Turn, std::int16_t{1});
@@ -227,26 +187,26 @@ void ComputerTest::humanFifthMarkEndsTheRoundWithoutAnX()
 
 void ComputerTest::computerLineLocksTheBoardWithTurnZero()
 {
-    OnePlayerGame game;
+    RulesDriver game(true);
     game.random.Draws = {DrawFor(0), DrawFor(1)};
-    game.ClickCell(4); // X answers on 0 by draw
-    game.ClickCell(8); // O on 4 and 8 would be blocked at 0, taken: X on 1 by draw
-    game.ClickCell(6); // X on 0 and 1 wins at 2 (test 1) rather than block at 2 (test 46)
+    game.Play({4}); // X answers on 0 by draw
+    game.Play({8}); // O on 4 and 8 would be blocked at 0, taken: X on 1 by draw
+    game.Play({6}); // X on 0 and 1 wins at 2 (test 1) rather than block at 2 (test 46)
     QCOMPARE(game.board.Marks[2], Mark::X);
     QCOMPARE(game.board.RoundOutcome, OutcomeLine);
     QVERIFY(game.board.Shows(Overlay::l1));
     QCOMPARE(game.board.Turn, std::int16_t{0});
     QCOMPARE(game.record.RoundScoreTwo[0], 1);
     const auto marks = game.board.Marks;
-    game.ClickCell(5);
+    game.Play({5});
     QCOMPARE(game.board.Marks, marks);
 }
 
 void ComputerTest::clicksWhileTurnIsOneDoNothing()
 {
-    OnePlayerGame game;
-    game.board.Turn = 1;
-    game.ClickCell(4);
+    RulesDriver game(true);
+    game.board.Turn = 1; // as during the computer's pause
+    game.Play({4});
     QCOMPARE(game.board.Marks[4], Mark::None);
     QVERIFY(game.host.Log.empty());
 }

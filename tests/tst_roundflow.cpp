@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
-#include "Doubles.h"
+#include "RulesDriver.h"
 
-#include "board/Round.h"
 #include "board/RoundFlow.h"
 #include "match/Flags.h"
 
@@ -13,33 +12,6 @@
 using namespace zorvane;
 
 namespace {
-
-struct Match {
-    explicit Match(bool onePlayer = false)
-    {
-        record.AcceptSetup("Ann", onePlayer ? "Computer" : "Bob", onePlayer);
-        StartFirstMatch(board, record);
-        ActivateBoard(board);
-    }
-    void Play(std::initializer_list<int> cells)
-    {
-        for (const int cell : cells) {
-            PointAtCell(board, cell);
-            Click(board, record, host, random);
-        }
-    }
-    void Ticks(int n)
-    {
-        for (int i = 0; i < n; ++i) {
-            WatchOutcome(board);
-            AnnounceTick(board, record);
-        }
-    }
-    BoardState board;
-    MatchRecord record;
-    RecordingHost host{board};
-    ScriptedRandom random;
-};
 
 const std::initializer_list<int> OWinsRow0{0, 3, 1, 4, 2};
 const std::initializer_list<int> XWinsRow2{0, 6, 1, 7, 3, 8};
@@ -66,7 +38,7 @@ class RoundFlowTest : public QObject {
 
 void RoundFlowTest::watcherStartsTheAnnouncementOnlyForAFinishedRound()
 {
-    Match match;
+    RulesDriver match;
     match.Play({0, 3});
     QVERIFY(!WatcherDue(match.board));
     WatchOutcome(match.board);
@@ -89,7 +61,7 @@ void RoundFlowTest::announcementBlinksThreeTimesThenClearsTheBoard_data()
 void RoundFlowTest::announcementBlinksThreeTimesThenClearsTheBoard()
 {
     QFETCH(bool, drawn);
-    Match match;
+    RulesDriver match;
     match.Play(drawn ? Draw : OWinsRow0);
     QCOMPARE(match.board.ShownOverlayCount(), drawn ? 0 : 1);
     const std::array<bool, 6> bannerAfterTick{true, false, true, false, true, false};
@@ -118,11 +90,8 @@ void RoundFlowTest::announcementBlinksThreeTimesThenClearsTheBoard()
 
 void RoundFlowTest::fifthRoundShowsTheVerdictOnTheFirstTick()
 {
-    Match match;
-    for (const auto& round : {OWinsRow0, XWinsRow2, Draw, OWinsRow0}) {
-        match.Play(round);
-        match.Ticks(AnnouncementTicks);
-    }
+    RulesDriver match;
+    match.PlayRounds({OWinsRow0, XWinsRow2, Draw, OWinsRow0});
     match.Play(XWinsRow2);
     QCOMPARE(match.record.RoundIndex, 5);
     match.Ticks(1);
@@ -141,11 +110,8 @@ void RoundFlowTest::fifthRoundShowsTheVerdictOnTheFirstTick()
 
 void RoundFlowTest::afterTheMatchTheWatcherStartsNothing()
 {
-    Match match;
-    for (int round = 0; round < 5; ++round) {
-        match.Play(OWinsRow0);
-        match.Ticks(round < 4 ? AnnouncementTicks : 1);
-    }
+    RulesDriver match;
+    match.PlayMatch(OWinsRow0);
     QCOMPARE(match.board.VerdictText, std::string("Ann Win."));
     for (int i = 0; i < 100; ++i) {
         WatchOutcome(match.board);
@@ -155,7 +121,7 @@ void RoundFlowTest::afterTheMatchTheWatcherStartsNothing()
 
 void RoundFlowTest::clickDuringTheAnnouncementPlacesNothing()
 {
-    Match match;
+    RulesDriver match;
     match.Play(OWinsRow0);
     match.Ticks(2);
     const auto marks = match.board.Marks;
@@ -171,7 +137,7 @@ void RoundFlowTest::clickDuringTheAnnouncementPlacesNothing()
 void RoundFlowTest::newGameEndsAPendingAnnouncement()
 {
     for (const int ticks : {0, 1, 4}) {
-        Match match;
+        RulesDriver match;
         match.Play(OWinsRow0);
         match.Ticks(ticks);
         WatchOutcome(match.board);
@@ -188,7 +154,7 @@ void RoundFlowTest::newGameEndsAPendingAnnouncement()
 
 void RoundFlowTest::newGameInMidRoundDiscardsTheRound()
 {
-    Match match(true);
+    RulesDriver match(true);
     match.random.Fallback = DrawFor(7);
     match.Play(OWinsRow0);
     match.Ticks(AnnouncementTicks);
@@ -204,11 +170,8 @@ void RoundFlowTest::newGameInMidRoundDiscardsTheRound()
 
 void RoundFlowTest::newGameAfterTheMatchStartsAfresh()
 {
-    Match match;
-    for (int round = 0; round < 5; ++round) {
-        match.Play(XWinsRow2);
-        match.Ticks(round < 4 ? AnnouncementTicks : 1);
-    }
+    RulesDriver match;
+    match.PlayMatch(XWinsRow2);
     QCOMPARE(match.board.VerdictText, std::string("Bob Win."));
     NewGame(match.board, match.record);
     QVERIFY(!match.board.VerdictShown);
@@ -221,33 +184,25 @@ void RoundFlowTest::newGameAfterTheMatchStartsAfresh()
 
 namespace {
 
-// One event of a match: a click on a cell (0..8, or 9 for off the grid) or a timer tick.
-struct Step {
-    bool Tick;
-    int Cell;
-};
-
-// Seeded matches: clicks anywhere, ticks whenever the announcement runs, until the verdict.
-// Checks the reset after every announced round on the way.
-void SeedDraws(Match& match, std::uint32_t seed)
+// Seeded matches: clicks anywhere (cell 9 is off the grid), ticks whenever the announcement
+// runs, until the verdict. Checks the reset after every announced round on the way and, when
+// asked, keeps a copy of the match before every event and at the end.
+void PlayToTheVerdict(std::uint32_t seed, RulesDriver& match,
+                      std::vector<RulesDriver>* positions = nullptr)
 {
-    std::mt19937 generator(seed + 1000);
+    std::mt19937 draws(seed + 1000);
     for (int i = 0; i < 5000; ++i) {
-        match.random.Draws.push_back(static_cast<float>(generator() >> 8) * 0x1p-24f);
+        match.random.Draws.push_back(static_cast<float>(draws() >> 8) * 0x1p-24f);
     }
-}
-
-std::vector<Step> MatchSteps(std::uint32_t seed, Match& match)
-{
-    SeedDraws(match, seed);
     std::mt19937 generator(seed);
-    std::vector<Step> steps;
-    while (!match.board.VerdictShown && steps.size() < 5000) {
+    for (int events = 0; !match.board.VerdictShown && events < 5000; ++events) {
+        if (positions) {
+            positions->push_back(match);
+        }
         const bool tick = match.board.Timer1Enabled && generator() % 3 == 0;
-        const Step step{tick, static_cast<int>(generator() % 10)};
-        steps.push_back(step);
+        const int cell = static_cast<int>(generator() % 10);
         const std::int32_t rounds = match.record.RoundIndex;
-        if (step.Tick) {
+        if (tick) {
             AnnounceTick(match.board, match.record);
             if (!match.board.Timer1Enabled && !match.board.VerdictShown) {
                 // The next round: an empty, open board with O to move; the record kept.
@@ -258,15 +213,17 @@ std::vector<Step> MatchSteps(std::uint32_t seed, Match& match)
                                    match.record.RoundIndex == rounds,
                                "reset", "", __FILE__, __LINE__);
             }
-        } else if (step.Cell == 9) {
-            MovePointer(match.board, 5.0f, 300.0f);
-            Click(match.board, match.record, match.host, match.random);
+        } else if (cell == 9) {
+            match.Point(5.0f, 300.0f);
+            match.Click();
         } else {
-            match.Play({step.Cell});
+            match.Play({cell});
         }
         WatchOutcome(match.board);
     }
-    return steps;
+    if (positions) {
+        positions->push_back(match);
+    }
 }
 
 } // namespace
@@ -274,8 +231,8 @@ std::vector<Step> MatchSteps(std::uint32_t seed, Match& match)
 void RoundFlowTest::wholeMatchesInBothModes()
 {
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
-        Match match(seed % 2 == 1);
-        MatchSteps(seed, match);
+        RulesDriver match(seed % 2 == 1);
+        PlayToTheVerdict(seed, match);
         QVERIFY2(match.board.VerdictShown, qPrintable(QString::number(seed)));
         QCOMPARE(match.record.RoundIndex, 5);
         const int one = TotalOne(match.record);
@@ -291,20 +248,11 @@ void RoundFlowTest::wholeMatchesInBothModes()
 void RoundFlowTest::newGameAtEveryPointOfAMatch()
 {
     for (const bool onePlayer : {false, true}) {
-        Match whole(onePlayer);
-        const std::vector<Step> steps = MatchSteps(7, whole);
-        // Replay the first k steps, then New Game: always a fresh match, whatever k was.
-        for (std::size_t k = 0; k <= steps.size(); ++k) {
-            Match match(onePlayer);
-            SeedDraws(match, 7);
-            for (std::size_t i = 0; i < k; ++i) {
-                if (steps[i].Tick) {
-                    AnnounceTick(match.board, match.record);
-                } else if (steps[i].Cell < 9) {
-                    match.Play({steps[i].Cell});
-                }
-                WatchOutcome(match.board);
-            }
+        RulesDriver whole(onePlayer);
+        std::vector<RulesDriver> positions;
+        PlayToTheVerdict(7, whole, &positions);
+        // New Game from any point, the verdict included: always a fresh match.
+        for (RulesDriver& match : positions) {
             NewGame(match.board, match.record);
             QCOMPARE(match.record.RoundIndex, 0);
             QCOMPARE(TotalOne(match.record) + TotalTwo(match.record), 0);
