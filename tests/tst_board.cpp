@@ -262,6 +262,14 @@ void BoardTest::resultRefusedWhenTheMatchIsFull()
     draw.Play({0, 1, 2, 4, 3, 5, 7, 6, 8});
     QCOMPARE(draw.board.FilledCount, std::int16_t{8});
     QCOMPARE(draw.board.RoundOutcome, OutcomeInPlay);
+
+    // The computer's line, refused in the middle of its move: the hourglass still goes.
+    RulesDriver computer(true);
+    QVERIFY(computer.RecordDraws(5));
+    computer.random.Draws = {DrawFor(0), DrawFor(1)};
+    computer.Play({4, 8, 6});
+    QCOMPARE(computer.host.Log.back(), std::string("normal XXX.O.O.O"));
+    QCOMPARE(computer.record.RoundIndex, 5);
 }
 
 void BoardTest::firstMarkOfEveryRoundIsO()
