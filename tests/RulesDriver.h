@@ -37,14 +37,7 @@ struct RulesDriver {
     {
         host.Log = other.host.Log;
     }
-    RulesDriver& operator=(const RulesDriver& other)
-    {
-        board = other.board;
-        record = other.record;
-        host.Log = other.host.Log;
-        random = other.random;
-        return *this;
-    }
+    RulesDriver& operator=(const RulesDriver&) = delete;
 
     // A one-player round at the pattern's marks, CellTaken and CellFree to match. No operation
     // reaches an arbitrary position, so the fields are set directly.

@@ -4,18 +4,39 @@
 
 #include "XSession.h"
 
+#include "board/BoardGeometry.h"
+
 #include <QColor>
-#include <QPoint>
-#include <QRect>
-#include <QString>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QTest>
+#include <QThread>
 
 #include <functional>
 
-bool Dark(const QColor& colour);
-bool Red(const QColor& colour);
+inline bool Dark(const QColor& colour)
+{
+    return colour.lightness() < 90;
+}
+
+inline bool Red(const QColor& colour)
+{
+    return colour.red() > 200 && colour.green() < 80 && colour.blue() < 80;
+}
+
 // Polls every 25 ms for up to `ms`.
-bool WaitFor(const std::function<bool()>& condition, int ms);
+inline bool WaitFor(const std::function<bool()>& condition, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms) {
+            return false;
+        }
+        QThread::msleep(25);
+    }
+    return true;
+}
 
 // The board as seen on the screen, in client-area coordinates.
 struct ScreenBoard {
@@ -24,20 +45,72 @@ struct ScreenBoard {
     unsigned long Window = 0;
 
     [[nodiscard]] QColor At(int x, int y) const { return X.Pixel(Origin + QPoint(x, y)); }
-    [[nodiscard]] bool HasO(int cell) const;
-    [[nodiscard]] bool HasX(int cell) const;
+    // An O is a ring: dark at its top, light in its middle; an X is dark in its middle.
+    [[nodiscard]] bool HasO(int cell) const
+    {
+        const auto [x, y] = zorvane::geometry::MarkCorner(cell);
+        return Dark(At(x + 16, y + 5)) && !Dark(At(x + 16, y + 22));
+    }
+    [[nodiscard]] bool HasX(int cell) const
+    {
+        const auto [x, y] = zorvane::geometry::MarkCorner(cell);
+        return Dark(At(x + 15, y + 15)) && !Dark(At(x + 16, y + 5));
+    }
     [[nodiscard]] bool Empty(int cell) const { return !HasO(cell) && !HasX(cell); }
     // A cell's centre on the screen.
-    [[nodiscard]] QPoint Centre(int cell) const;
-    void Click(int cell) const;
+    [[nodiscard]] QPoint Centre(int cell) const
+    {
+        const auto [x, y] = zorvane::geometry::CellCentre(cell);
+        return Origin + QPoint(x, y);
+    }
+    void Click(int cell) const { X.ClickAt(Centre(cell)); }
     // The bounding box of the red pixels in `area`; null when there are none.
-    [[nodiscard]] QRect RedArea(QRect area) const;
+    [[nodiscard]] QRect RedArea(QRect area) const
+    {
+        const QImage image = X.Grab(area.translated(Origin));
+        QRect found;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (Red(image.pixelColor(x, y))) {
+                    found |= QRect(area.x() + x, area.y() + y, 1, 1);
+                }
+            }
+        }
+        return found;
+    }
     // Saved beside the test's working directory when a check fails, to look at.
-    void Save(const QString& name) const;
+    void Save(const QString& name) const
+    {
+        X.Grab({Origin, QSize(zorvane::geometry::ClientWidth, zorvane::geometry::ClientHeight)})
+            .save(name);
+    }
 };
 
 // Starts the game, answers its setup dialog with the keyboard and finds the board.
-ScreenBoard StartOn(XSession& x, bool onePlayer);
+inline ScreenBoard StartOn(XSession& x, bool onePlayer)
+{
+    x.StartGame();
+    if (!x.FindWindow("Choose your playing style")) {
+        return {x, {}};
+    }
+    // An access key clicks its option a moment later; OK must wait for it.
+    x.Keys({onePlayer ? "alt+o" : "alt+t"});
+    QThread::msleep(400);
+    x.Keys({"Return"});
+    const unsigned long board = x.FindWindow("Zorvane");
+    x.Focus(board);
+    const QRect frame = x.Geometry(board);
+    return {x, frame.topLeft() + QPoint(0, frame.height() - zorvane::geometry::ClientHeight),
+            board};
+}
+
+// Skips the test, saying why, where the X session could not be started.
+#define SKIP_WITHOUT_X(session)                                                                    \
+    do {                                                                                           \
+        if (!(session).Problem().isEmpty()) {                                                      \
+            QSKIP(qPrintable("no X server: " + (session).Problem()));                              \
+        }                                                                                          \
+    } while (false)
 
 // Waits for a condition on the screen; on failure saves what the board showed.
 #define EXPECT_ON_SCREEN(board, condition, ms)                                                     \

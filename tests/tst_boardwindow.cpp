@@ -58,8 +58,7 @@ class BoardWindowTest : public QObject {
     void bandEdgesDecideTheCellOfAClick();
     void pointerBackWithoutAMoveCountsAsAMove_data();
     void pointerBackWithoutAMoveCountsAsAMove();
-    void computerAnswersUnderTheWaitCursor();
-    void clickQueuedUnderTheHourglassIsDropped();
+    void computerAnswersAndDropsAClickQueuedUnderTheHourglass();
     void announcementClearsTheBoardAfterSixTicks();
     void realTimersRunAWholeAnnouncement();
     void verdictIsCentredInRedAndStays();
@@ -67,7 +66,6 @@ class BoardWindowTest : public QObject {
     void newGameDuringAnAnnouncementEndsIt();
     void resultsOpenCentredOverTheBoardAndChangeNothing();
     void aboutShowsCaptionAndCopyright();
-    void namesAreShownAsPlainText();
     void exitMenuEndsTheProgram();
     void boardKeepsALightGroundUnderADarkTheme();
     void screenReaderLearnsMarksLinesNamesAndRows();
@@ -193,18 +191,7 @@ void BoardWindowTest::pointerBackWithoutAMoveCountsAsAMove()
     QCOMPARE(VisibleMarks(driver.board), QString("......O.."));
 }
 
-void BoardWindowTest::computerAnswersUnderTheWaitCursor()
-{
-    ScriptedRandom random({DrawFor(6)});
-    BoardDriver driver(random);
-    QVERIFY(driver.Start(true));
-    driver.ClickCells({4});
-    QCOMPARE(VisibleMarks(driver.board), QString("....O.X.."));
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(driver.board.Board().Turn, std::int16_t{0});
-}
-
-void BoardWindowTest::clickQueuedUnderTheHourglassIsDropped()
+void BoardWindowTest::computerAnswersAndDropsAClickQueuedUnderTheHourglass()
 {
     ScriptedRandom random({DrawFor(6)});
     BoardDriver driver(random);
@@ -228,7 +215,9 @@ void BoardWindowTest::clickQueuedUnderTheHourglassIsDropped()
     QCoreApplication::processEvents();
     QCOMPARE(VisibleMarks(driver.board), QString("....O.X.."));
     QCOMPARE(driver.board.Board().MoveCount, std::int16_t{2});
-    QCOMPARE(driver.board.Board().HoverColumn, 2); // the pointer's move still counts
+    QCOMPARE(driver.board.Board().Turn, std::int16_t{0});
+    QCOMPARE(QApplication::overrideCursor(), nullptr); // the hourglass is gone
+    QCOMPARE(driver.board.Board().HoverColumn, 2);     // the pointer's move still counts
     driver.ClickAt(at.toPoint());
     QCOMPARE(VisibleMarks(driver.board), QString("X.O.O.X.."));
 }
@@ -411,15 +400,6 @@ void BoardWindowTest::aboutShowsCaptionAndCopyright()
     QCOMPARE(text, "Zorvane\r\n\r\n" + platform::CopyrightNotice());
     QVERIFY(platform::CopyrightNotice().startsWith("Copyright"));
     QCOMPARE(VisibleMarks(driver.board), QString("........."));
-}
-
-void BoardWindowTest::namesAreShownAsPlainText()
-{
-    BoardDriver driver;
-    QVERIFY(driver.Start(false, "<b>&Ann</b>", "Bob"));
-    driver.PlayMatch({0, 3, 1, 4, 2});
-    QCOMPARE(driver.Get<QLabel>("lblWin")->text(), QString("<b>&Ann</b> Win."));
-    QCOMPARE(driver.Get<QLabel>("lblWin")->textFormat(), Qt::PlainText);
 }
 
 void BoardWindowTest::exitMenuEndsTheProgram()

@@ -13,8 +13,8 @@ class MatchRecordTest : public QObject {
   private slots:
     void verdictNamesTheSideAheadOnTotals_data();
     void verdictNamesTheSideAheadOnTotals();
-    void sixthResultIsRefusedAndChangesNothing();
-    void resultOutsideTheSlotsIsRefused();
+    void resultOutsideTheSlotsIsRefusedAndChangesNothing_data();
+    void resultOutsideTheSlotsIsRefusedAndChangesNothing();
     void newMatchClearsPointsButKeepsTheSetup();
 };
 
@@ -60,27 +60,28 @@ void MatchRecordTest::verdictNamesTheSideAheadOnTotals()
     QCOMPARE(QString::fromStdString(MatchVerdict(record)), verdict);
 }
 
-void MatchRecordTest::sixthResultIsRefusedAndChangesNothing()
+void MatchRecordTest::resultOutsideTheSlotsIsRefusedAndChangesNothing_data()
 {
-    MatchRecord record;
-    for (int round = 0; round < 5; ++round) {
-        QVERIFY(record.RecordResult(round % 2, 1 - round % 2));
-    }
-    QCOMPARE(record.RoundIndex, 5);
-    const MatchRecord before = record;
-    QVERIFY(!record.RecordResult(1, 0));
-    QCOMPARE(record.RoundIndex, 5);
-    QCOMPARE(record.RoundScoreOne, before.RoundScoreOne);
-    QCOMPARE(record.RoundScoreTwo, before.RoundScoreTwo);
+    QTest::addColumn<int>("roundIndex");
+    QTest::newRow("a sixth result") << 5;
+    QTest::newRow("before the first slot") << -1;
 }
 
-void MatchRecordTest::resultOutsideTheSlotsIsRefused()
+void MatchRecordTest::resultOutsideTheSlotsIsRefusedAndChangesNothing()
 {
+    QFETCH(int, roundIndex);
     MatchRecord record;
-    record.RoundIndex = -1;
+    for (int round = 0; round < roundIndex; ++round) {
+        QVERIFY(record.RecordResult(round % 2, 1 - round % 2));
+    }
+    if (roundIndex < 0) {
+        record.RoundIndex = roundIndex; // no operation reaches it
+    }
+    const MatchRecord before = record;
     QVERIFY(!record.RecordResult(1, 0));
-    QCOMPARE(record.RoundIndex, -1);
-    QCOMPARE(record.RoundScoreOne, (std::array<std::int32_t, 5>{}));
+    QCOMPARE(record.RoundIndex, roundIndex);
+    QCOMPARE(record.RoundScoreOne, before.RoundScoreOne);
+    QCOMPARE(record.RoundScoreTwo, before.RoundScoreTwo);
 }
 
 void MatchRecordTest::newMatchClearsPointsButKeepsTheSetup()

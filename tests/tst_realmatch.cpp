@@ -18,9 +18,7 @@ class RealMatchTest : public QObject {
 void RealMatchTest::boardPixelsFollowTheLayoutThroughAMatch()
 {
     XSession x;
-    if (!x.Problem().isEmpty()) {
-        QSKIP(qPrintable("no X server: " + x.Problem()));
-    }
+    SKIP_WITHOUT_X(x);
     const ScreenBoard board = StartOn(x, false);
     QVERIFY(!board.Origin.isNull());
     // The grid: 5 px rules centred on their coordinates, nothing between them.

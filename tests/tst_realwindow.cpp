@@ -35,9 +35,7 @@ class RealWindowTest : public QObject {
 void RealWindowTest::clickUnderTheHourglassIsDropped()
 {
     XSession x;
-    if (!x.Problem().isEmpty()) {
-        QSKIP(qPrintable("no X server: " + x.Problem()));
-    }
+    SKIP_WITHOUT_X(x);
     const ScreenBoard board = StartOn(x, true);
     QVERIFY(!board.Origin.isNull());
     // The second click comes a few milliseconds after the first, inside the computer's pause.
@@ -64,9 +62,7 @@ void RealWindowTest::clickUnderTheHourglassIsDropped()
 void RealWindowTest::hourglassShowsOnlyDuringTheComputersPause()
 {
     XSession x;
-    if (!x.Problem().isEmpty()) {
-        QSKIP(qPrintable("no X server: " + x.Problem()));
-    }
+    SKIP_WITHOUT_X(x);
     const ScreenBoard board = StartOn(x, true);
     QVERIFY(!board.Origin.isNull());
     x.MoveTo(board.Origin + QPoint(150, 150));
@@ -102,9 +98,7 @@ void RealWindowTest::everyWayOfEndingEndsTheProcess()
 {
     QFETCH(QString, how);
     XSession x;
-    if (!x.Problem().isEmpty()) {
-        QSKIP(qPrintable("no X server: " + x.Problem()));
-    }
+    SKIP_WITHOUT_X(x);
     QVERIFY(x.StartGame());
     const unsigned long setup = x.FindWindow("Choose your playing style");
     QVERIFY(setup != 0);
@@ -139,9 +133,7 @@ void RealWindowTest::everyWayOfEndingEndsTheProcess()
 void RealWindowTest::windowsAreCentredFrameIncluded()
 {
     XSession x(true);
-    if (!x.Problem().isEmpty()) {
-        QSKIP(qPrintable("no X server: " + x.Problem()));
-    }
+    SKIP_WITHOUT_X(x);
     const auto centredOn = [](QRect frame, QPointF centre) {
         const QPointF off = QRectF(frame).center() - centre;
         return qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2;
@@ -177,9 +169,7 @@ void RealWindowTest::clickActsOnTheCellUnderAStillPointer()
 {
     QFETCH(QString, dialog);
     XSession x(true);
-    if (!x.Problem().isEmpty()) {
-        QSKIP(qPrintable("no X server: " + x.Problem()));
-    }
+    SKIP_WITHOUT_X(x);
     const ScreenBoard board = StartOn(x, false);
     QVERIFY(!board.Origin.isNull());
     x.MoveTo(board.Centre(2));

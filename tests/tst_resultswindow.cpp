@@ -57,7 +57,6 @@ class ResultsWindowTest : public QObject {
     void threeRoundsShowTheirRowsAtTheirTops();
     void fiveRoundsEndAboveTheTotalsRule();
     void secondOpeningDuplicatesNothing();
-    void longAndMarkupNamesAreShownWhole();
     void enterAndEscapeBothClose();
 };
 
@@ -133,23 +132,6 @@ void ResultsWindowTest::secondOpeningDuplicatesNothing()
     frmResults afterNewGame(record, nullptr);
     QCOMPARE(Column(afterNewGame, "lblS1"), QString());
     QCOMPARE(Find<QLabel>(&afterNewGame, "lblR2")->text(), QString("0"));
-}
-
-void ResultsWindowTest::longAndMarkupNamesAreShownWhole()
-{
-    MatchRecord record = RecordOf({});
-    const std::string longName(300, 'W');
-    record.AcceptSetup(longName, "<b>&Bob</b>", false);
-    frmResults dialog(record, nullptr);
-    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer1")->text().toStdString(), longName);
-    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer1")->width(),
-             Find<QLabel>(&dialog, "lblPlayer1")->sizeHint().width());
-    QVERIFY(Find<QLabel>(&dialog, "lblPlayer1")->width() > 241);
-    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer2")->text(), QString("<b>&Bob</b>"));
-    QCOMPARE(Find<QLabel>(&dialog, "lblPlayer2")->textFormat(), Qt::PlainText);
-    record.AcceptSetup("", "", false);
-    frmResults blank(record, nullptr);
-    QCOMPARE(Find<QLabel>(&blank, "lblPlayer1")->text(), QString());
 }
 
 void ResultsWindowTest::enterAndEscapeBothClose()

@@ -72,8 +72,8 @@ class SetupWindowTest : public QObject {
     void focusLandsWhereTheUserTypes();
     void nextShowingRestoresTheLastStyle();
     void enterActsAsOkAndEscapeDoesNothing();
+    void exitAndCloseEndTheProgramButOkDoesNot_data();
     void exitAndCloseEndTheProgramButOkDoesNot();
-    void modalShowingReturnsAfterOk();
 };
 
 void SetupWindowTest::dialogHasItsLayout()
@@ -252,33 +252,30 @@ void SetupWindowTest::enterActsAsOkAndEscapeDoesNothing()
     QCOMPARE(setup.record.PlayerOneName, std::string("Eve"));
 }
 
-void SetupWindowTest::exitAndCloseEndTheProgramButOkDoesNot()
+void SetupWindowTest::exitAndCloseEndTheProgramButOkDoesNot_data()
 {
-    Setup exit;
-    QVERIFY(exit.Show());
-    exit.cmdExit->click();
-    QCOMPARE(exit.endCalls, 1);
-    QCOMPARE(exit.record.PlayerOneName, std::string());
-
-    Setup closing;
-    QVERIFY(closing.Show());
-    closing.dialog.close();
-    QCOMPARE(closing.endCalls, 1);
-
-    Setup ok;
-    QVERIFY(ok.Show());
-    ok.cmdOK->click();
-    QCOMPARE(ok.endCalls, 0);
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("OK") << "ok" << true;
+    QTest::newRow("Exit") << "exit" << false;
+    QTest::newRow("closed") << "close" << false;
 }
 
-void SetupWindowTest::modalShowingReturnsAfterOk()
+void SetupWindowTest::exitAndCloseEndTheProgramButOkDoesNot()
 {
+    QFETCH(QString, how);
+    QFETCH(bool, ok);
     Setup setup;
-    QTimer::singleShot(0, &setup.dialog, [&] { setup.cmdOK->click(); });
-    QVERIFY(setup.dialog.ShowModal());
-    QTimer::singleShot(0, &setup.dialog, [&] { setup.dialog.close(); });
-    QVERIFY(!setup.dialog.ShowModal());
-    QCOMPARE(setup.endCalls, 1);
+    QTimer::singleShot(0, &setup.dialog, [&] {
+        if (how == "close") {
+            setup.dialog.close();
+        } else {
+            (ok ? setup.cmdOK : setup.cmdExit)->click();
+        }
+    });
+    QCOMPARE(setup.dialog.ShowModal(), ok);
+    QCOMPARE(setup.endCalls, ok ? 0 : 1);
+    QCOMPARE(setup.record.PlayerOneName, ok ? std::string("Player1") : std::string());
 }
 
 QTEST_MAIN(SetupWindowTest)
