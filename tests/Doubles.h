@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #pragma once
 
-#include "board/BoardGeometry.h"
 #include "board/Computer.h"
 #include "board/Round.h"
 
@@ -59,13 +58,6 @@ class RecordingHost final : public zorvane::MoveHost {
     const zorvane::BoardState& Board;
     std::vector<std::string> Log;
 };
-
-// Moves the pointer to the middle of a cell's bands.
-inline void PointAtCell(zorvane::BoardState& board, int cell)
-{
-    const auto [x, y] = zorvane::geometry::CellCentre(cell);
-    zorvane::MovePointer(board, static_cast<float>(x), static_cast<float>(y));
-}
 
 // The record's invariants: RoundIndex in 0..5, only (1, 0), (0, 1) or (0, 0) in scored slots,
 // zeros above RoundIndex.

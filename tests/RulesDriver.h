@@ -4,6 +4,7 @@
 
 #include "Doubles.h"
 
+#include "board/BoardGeometry.h"
 #include "board/RoundFlow.h"
 #include "match/Flags.h"
 
@@ -59,7 +60,8 @@ struct RulesDriver {
     void Play(std::initializer_list<int> cells)
     {
         for (const int cell : cells) {
-            PointAtCell(board, cell);
+            const auto [x, y] = zorvane::geometry::CellCentre(cell);
+            Point(static_cast<float>(x), static_cast<float>(y));
             Click();
         }
     }

@@ -5,6 +5,7 @@
 #include "Doubles.h"
 #include "Find.h"
 
+#include "board/BoardGeometry.h"
 #include "board/frmKelto.h"
 #include "setup/TextBox.h"
 #include "setup/frmMain.h"
@@ -64,8 +65,7 @@ struct BoardDriver {
 
     static QPoint CellCentre(int cell)
     {
-        const auto [x, y] = zorvane::geometry::CellCentre(cell);
-        return {x, y};
+        return {zorvane::geometry::CellCentre(cell).X, zorvane::geometry::CellCentre(cell).Y};
     }
 
     void ClickAt(QPoint at)

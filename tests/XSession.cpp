@@ -247,14 +247,8 @@ void XSession::ClicksAt(const QList<QPoint>& screen) const
 
 QColor XSession::Pixel(QPoint screen) const
 {
-    XImage* image = XGetImage(Connection, DefaultRootWindow(Connection), screen.x(), screen.y(), 1,
-                              1, AllPlanes, ZPixmap);
-    if (image == nullptr) {
-        return {};
-    }
-    const unsigned long pixel = XGetPixel(image, 0, 0);
-    XDestroyImage(image);
-    return QColor::fromRgb(static_cast<QRgb>(pixel & 0xffffff));
+    const QImage pixel = Grab({screen, QSize(1, 1)});
+    return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
 }
 
 QImage XSession::Grab(QRect screen) const

@@ -29,7 +29,6 @@ class BoardTest : public QObject {
     void marksOneToEightWithoutALineScoreNothing();
     void clicksAfterALineScoreNothing();
     void resultRefusedWhenTheMatchIsFull();
-    void firstMarkOfEveryRoundIsO();
 };
 
 void BoardTest::pointerBandsHaveTheirEdges_data()
@@ -270,15 +269,6 @@ void BoardTest::resultRefusedWhenTheMatchIsFull()
     computer.Play({4, 8, 6});
     QCOMPARE(computer.host.Log.back(), std::string("normal XXX.O.O.O"));
     QCOMPARE(computer.record.RoundIndex, 5);
-}
-
-void BoardTest::firstMarkOfEveryRoundIsO()
-{
-    RulesDriver game;
-    game.Play({0, 3, 1, 4, 2}); // ends on an O
-    game.Ticks(AnnouncementTicks);
-    game.Play({4});
-    QCOMPARE(game.board.Marks[4], Mark::O);
 }
 
 QTEST_APPLESS_MAIN(BoardTest)
