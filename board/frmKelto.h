@@ -19,7 +19,6 @@ class QTimer;
 class LineControl;
 class frmMain;
 
-// The board window: applies the board's rules to its controls.
 // The board window: applies the board's rules to its controls. Each control carries its name
 // as its object name (imgO0..imgO8, imgX0..imgX8, Line1..Line4, l1..l6, lL, lR, lblRound,
 // lblWin, the menus and their items, Timer1, Timer2; the client area is "Client").
