@@ -10,7 +10,6 @@
 #include "setup/frmMain.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QEnterEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -189,9 +188,7 @@ bool frmKelto::Form_Load()
     zorvane::StartFirstMatch(State, Record);
     ShowState();
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        platform::CentreWindow(this, screen->availableGeometry());
-    }
+    platform::CentreOnScreen(this);
     return true;
 }
 
@@ -221,15 +218,14 @@ void frmKelto::Form_Click()
     ShowState();
     if (PausedInClick) {
         PausedInClick = false;
-        platform::DiscardQueuedInput();
+        platform::DropQueuedInput();
     }
 }
 
 void frmKelto::Timer1_Timer()
 {
     zorvane::AnnounceTick(State, Record);
-    ShowState();
-    repaint();
+    RepaintNow();
 }
 
 void frmKelto::Timer2_Timer()
@@ -244,18 +240,14 @@ void frmKelto::mnuGameNew_Click()
         return;
     }
     zorvane::NewGame(State, Record);
-    ShowState();
-    repaint();
-    PointerBack();
+    RepaintNow();
 }
 
 void frmKelto::mnuResults_Click()
 {
     frmResults results(Record, this);
-    // The window system's own idea of the frame: QWidget's lags behind it at times.
-    platform::CentreWindow(&results, windowHandle()->frameGeometry());
+    platform::CentreOver(&results, this);
     results.exec();
-    PointerBack();
 }
 
 void frmKelto::mnuGameExit_Click()
@@ -268,17 +260,12 @@ void frmKelto::mnuHelpAbout_Click()
     QMessageBox::information(this, windowTitle(),
                              windowTitle() + QStringLiteral("\r\n\r\n") +
                                  platform::CopyrightNotice());
-    PointerBack();
 }
 
-void frmKelto::PointerBack()
+void frmKelto::PointerAt(QPointF at)
 {
-    // A dialog or menu that closes over a still pointer brings no pointer move; the next
-    // click must still act on the cell under the pointer, not on the one before the dialog.
-    const QPointF at = Client->mapFromGlobal(QPointF(QCursor::pos()));
-    if (Client->rect().contains(at.toPoint())) {
-        Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
-    }
+    LastPointer = at;
+    Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void frmKelto::ShowState()
@@ -344,7 +331,9 @@ void frmKelto::changeEvent(QEvent* event)
 void frmKelto::RepaintNow()
 {
     ShowState();
-    repaint();
+    // The client area itself: it fills its own ground, and a repaint of the main window alone
+    // leaves its newly shown marks to the next turn of the event loop.
+    Client->repaint();
 }
 
 void frmKelto::SetWaitCursor(bool waiting)
@@ -364,7 +353,6 @@ bool frmKelto::event(QEvent* event)
     // and the round flow must not depend on it.
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
         Form_Activate();
-        PointerBack();
     }
     return QMainWindow::event(event);
 }
@@ -376,8 +364,7 @@ bool frmKelto::eventFilter(QObject* watched, QEvent* event)
     }
     const auto type = event->type();
     if (type == QEvent::Enter) {
-        const QPointF at = static_cast<QEnterEvent*>(event)->position();
-        Form_MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
+        PointerAt(static_cast<QEnterEvent*>(event)->position());
         return false;
     }
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress &&
@@ -386,9 +373,13 @@ bool frmKelto::eventFilter(QObject* watched, QEvent* event)
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (type == QEvent::MouseMove) {
-        Form_MouseMove(static_cast<float>(mouse->position().x()),
-                       static_cast<float>(mouse->position().y()));
+        PointerAt(mouse->position());
     } else if (type != QEvent::MouseButtonRelease) {
+        // A dialog or menu that closed over a still pointer brought no move: a press anywhere
+        // but the last recorded place is the pointer having moved there.
+        if (mouse->position() != LastPointer) {
+            PointerAt(mouse->position());
+        }
         PressedOnClient = mouse->button() == Qt::LeftButton;
     } else if (mouse->button() == Qt::LeftButton && PressedOnClient &&
                Client->rect().contains(mouse->position().toPoint())) {

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 
 #include <QMainWindow>
+#include <QPointF>
 
 #include <array>
 #include <functional>
@@ -61,7 +62,7 @@ class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     void CreateBoard();
     void ShowState();
     bool ShowSetup();
-    void PointerBack();
+    void PointerAt(QPointF at);
     // The board keeps a light ground of its own under dark themes: its drawing is black and red.
     void ShowGround();
 
@@ -92,6 +93,7 @@ class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     QTimer* Timer2 = nullptr;
     frmMain* Setup = nullptr;
 
+    QPointF LastPointer{-1, -1};
     bool PressedOnClient = false;
     bool PausedInClick = false;
 };

@@ -6,10 +6,11 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -71,19 +72,14 @@ namespace {
 // The frame of the last window the window manager framed: the best guess for the next one.
 QMargins LastFrame;
 
-QPoint FrameTopLeft(QSize client, QMargins frame, QPoint centre)
-{
-    QRect outer = QRect(QPoint(), client).marginsAdded(frame);
-    outer.moveCenter(centre);
-    return outer.topLeft();
-}
-
-// Puts the window right once the window manager has framed and placed it. Both happen
-// asynchronously and Qt learns of them event by event, so the window is watched for a short
-// while from its first exposure; a move after that is the user's own.
-class FrameCentring final : public QObject {
+// Corrects a window's first placement once, when the window manager has framed it and the
+// real frame is known, and only while the window is still where it was put: a place the window
+// manager chose, or a move the user made, always stands.
+class FrameCorrection final : public QObject {
   public:
-    FrameCentring(QWidget* window, QPoint centre) : QObject(window), Window(window), Centre(centre)
+    FrameCorrection(QWidget* window, QPoint frameAt, QMargins guess, QPoint centre, QRect bounds)
+        : QObject(window), Window(window), FrameAt(frameAt), Guess(guess), Centre(centre),
+          Bounds(bounds)
     {
         Window->installEventFilter(this);
     }
@@ -97,55 +93,78 @@ class FrameCentring final : public QObject {
             return false;
         }
         QWindow* handle = Window->windowHandle();
-        if (watched != handle ||
-            (event->type() != QEvent::Expose && event->type() != QEvent::Move) ||
-            !handle->isExposed()) {
+        if (watched != handle || event->type() != QEvent::Expose || !handle->isExposed()) {
             return false;
         }
-        if (!Watching.isValid()) {
-            Watching.start();
-        } else if (Watching.elapsed() > SettleMilliseconds) {
-            handle->removeEventFilter(this);
-            deleteLater();
-            return false;
-        }
+        // The window manager frames a window before it maps it, so its first exposure is the
+        // first moment the frame is known.
+        handle->removeEventFilter(this);
+        deleteLater();
         LastFrame = handle->frameMargins();
-        // The client's position: Qt knows the frame now and converts it for the window
-        // manager, whichever gravity the window was created with.
-        const QPoint at = FrameTopLeft(handle->size(), LastFrame, Centre) +
-                          QPoint(LastFrame.left(), LastFrame.top());
-        if (at != handle->position() && Corrections < MaxCorrections) {
-            ++Corrections;
-            handle->setPosition(at);
+        if (LastFrame != Guess && handle->framePosition() == FrameAt) {
+            // Qt converts the client's position for the window manager, whichever gravity the
+            // window was created with.
+            handle->setPosition(CentredFrame(handle->size(), LastFrame, Centre, Bounds) +
+                                QPoint(LastFrame.left(), LastFrame.top()));
         }
         return false;
     }
 
   private:
-    static constexpr qint64 SettleMilliseconds = 1500;
-    static constexpr int MaxCorrections = 3; // a window manager may insist on its own place
-
     QWidget* Window;
+    QPoint FrameAt;
+    QMargins Guess;
     QPoint Centre;
-    QElapsedTimer Watching;
-    int Corrections = 0;
+    QRect Bounds;
 };
 
-} // namespace
-
-void CentreWindow(QWidget* window, const QRect& area)
+void Place(QWidget* window, QPoint centre, const QRect& bounds)
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        return;
+        return; // the compositor places every window itself
     }
-    const QPoint frameAt = FrameTopLeft(window->size(), LastFrame, area.center());
-    if (QWindow* handle = window->windowHandle()) {
+    const QPoint frameAt = CentredFrame(window->size(), LastFrame, centre, bounds);
+    if (QWindow* handle = window->windowHandle(); handle != nullptr) {
         // Made already (as the owner of a dialog): its position is that of the client.
         handle->setPosition(frameAt + QPoint(LastFrame.left(), LastFrame.top()));
     } else {
         window->move(frameAt);
     }
-    new FrameCentring(window, area.center());
+    new FrameCorrection(window, frameAt, LastFrame, centre, bounds);
+}
+
+} // namespace
+
+QPoint CentredFrame(QSize client, QMargins frame, QPoint centre, const QRect& bounds)
+{
+    QRect outer = QRect(QPoint(), client).marginsAdded(frame);
+    outer.moveCenter(centre);
+    // Kept inside the work area where it fits, its title bar first.
+    outer.moveRight(std::min(outer.right(), bounds.right()));
+    outer.moveBottom(std::min(outer.bottom(), bounds.bottom()));
+    outer.moveLeft(std::max(outer.left(), bounds.left()));
+    outer.moveTop(std::max(outer.top(), bounds.top()));
+    return outer.topLeft();
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        Place(window, area.center(), area);
+    }
+}
+
+void CentreOver(QWidget* window, const QWidget* owner)
+{
+    // The window system's own idea of the frame: QWidget's lags behind it at times.
+    const QRect frame = owner->windowHandle()->frameGeometry();
+    const QScreen* screen = owner->screen();
+    Place(window, frame.center(), screen != nullptr ? screen->availableGeometry() : frame);
 }
 
 void SetWaitCursor(bool waiting)
@@ -159,8 +178,11 @@ void SetWaitCursor(bool waiting)
 
 namespace {
 
-class InputDiscarder final : public QObject {
+// Swallows every press, release and key delivered while it lives.
+class InputDrop final : public QObject {
   public:
+    using QObject::QObject;
+
     bool eventFilter(QObject*, QEvent* event) override
     {
         switch (event->type()) {
@@ -181,12 +203,14 @@ class InputDiscarder final : public QObject {
 
 } // namespace
 
-void DiscardQueuedInput()
+void DropQueuedInput()
 {
-    InputDiscarder discarder;
-    QCoreApplication::instance()->installEventFilter(&discarder);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QCoreApplication::instance()->removeEventFilter(&discarder);
+    auto* drop = new InputDrop(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(drop);
+    // Lifted once the event loop has delivered what was queued by then: first every event
+    // posted before this one, then, through a zero timer, what the window system still held.
+    QMetaObject::invokeMethod(
+        drop, [drop] { QTimer::singleShot(0, drop, &QObject::deleteLater); }, Qt::QueuedConnection);
 }
 
 namespace {

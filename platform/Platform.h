@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 
@@ -31,17 +32,23 @@ QColor BoardGround(const QColor& themeWindow);
 // Blocks the user-interface thread.
 void Sleep(std::chrono::milliseconds length);
 
-// Places a window, not yet shown, so that its whole frame (title bar and borders included) is
-// centred on `area`, and corrects the position once the window manager has framed it.
-// Compositors that place windows themselves (Wayland) are left to it.
-void CentreWindow(QWidget* window, const QRect& area);
+// Where a window's frame goes to be centred on `centre`, kept inside `bounds` where it fits.
+QPoint CentredFrame(QSize client, QMargins frame, QPoint centre, const QRect& bounds);
+
+// Place a window, not yet shown, so that its whole frame (title bar and borders included) is
+// centred: in the work area of the screen the pointer is on, or over its owner's frame. The
+// place is corrected once, when the window manager has framed the window, unless it has moved
+// meanwhile. Compositors that place windows themselves (Wayland) are left to it.
+void CentreOnScreen(QWidget* window);
+void CentreOver(QWidget* window, const QWidget* owner);
 
 // The application-wide hourglass pointer.
 void SetWaitCursor(bool waiting);
 
-// Delivers and discards the input queued while the thread was blocked, so that a click made
-// under the hourglass is not replayed once it is gone. Pointer moves still get through.
-void DiscardQueuedInput();
+// Drops the presses, releases and keys that were made while the thread was blocked and are
+// still queued, so that a click made under the hourglass is not replayed once it is gone.
+// Pointer moves still get through. Returns at once: the queue is emptied by the event loop.
+void DropQueuedInput();
 
 // Tahoma bold italic: the installed Tahoma, else the free one of Debian's fonts-wine, else the
 // platform's sans-serif.

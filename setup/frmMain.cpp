@@ -112,9 +112,7 @@ bool frmMain::ShowModal()
 {
     if (!ShownBefore) {
         ShownBefore = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            platform::CentreWindow(this, screen->availableGeometry());
-        }
+        platform::CentreOnScreen(this);
     }
     return exec() == QDialog::Accepted;
 }

@@ -22,7 +22,7 @@ class RealWindowTest : public QObject {
 
   private slots:
     void clickUnderTheHourglassIsDropped();
-    void hourglassShowsOnlyDuringTheComputersPause();
+    void pauseShowsTheOThenTheHourglassThenTheX();
     void everyWayOfEndingEndsTheProcess_data();
     void everyWayOfEndingEndsTheProcess();
     void windowsAreCentredFrameIncluded();
@@ -59,7 +59,7 @@ void RealWindowTest::clickUnderTheHourglassIsDropped()
     EXPECT_ON_SCREEN(board, board.HasO(8) || board.HasX(8), 2000);
 }
 
-void RealWindowTest::hourglassShowsOnlyDuringTheComputersPause()
+void RealWindowTest::pauseShowsTheOThenTheHourglassThenTheX()
 {
     XSession x;
     SKIP_WITHOUT_X(x);
@@ -70,17 +70,29 @@ void RealWindowTest::hourglassShowsOnlyDuringTheComputersPause()
     const QByteArray normal = x.CursorImage();
     QVERIFY(!normal.isEmpty());
     board.Click(4);
-    // The pause lasts 200 ms from the moment the O is drawn.
-    QList<QByteArray> seen;
+    // What the player sees, sampled from the screen itself through the pause.
+    const auto anyX = [&] {
+        for (int cell = 0; cell < 9; ++cell) {
+            if (board.HasX(cell)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    QList<QByteArray> cursors;
+    bool oAloneUnderTheHourglass = false;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 600) {
-        seen << x.CursorImage();
-        QThread::msleep(20);
+        const QByteArray cursor = x.CursorImage();
+        cursors << cursor;
+        oAloneUnderTheHourglass |= cursor != normal && board.HasO(4) && !anyX();
+        QThread::msleep(10);
     }
-    QVERIFY2(seen.count(normal) < seen.size(), "the pointer never changed");
-    QCOMPARE(seen.last(), normal);
-    QVERIFY(board.HasO(4));
+    QVERIFY2(cursors.count(normal) < cursors.size(), "the pointer never changed");
+    QCOMPARE(cursors.last(), normal);
+    QVERIFY2(oAloneUnderTheHourglass, "the O was not on the screen before the computer's X");
+    QVERIFY(board.HasO(4) && anyX());
 }
 
 void RealWindowTest::everyWayOfEndingEndsTheProcess_data()
