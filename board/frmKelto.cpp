@@ -5,6 +5,7 @@
 #include "board/BoardGeometry.h"
 #include "board/RoundFlow.h"
 #include "platform/LineControl.h"
+#include "platform/MarkPicture.h"
 #include "platform/Platform.h"
 #include "results/frmResults.h"
 #include "setup/frmMain.h"
@@ -18,7 +19,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -59,20 +59,6 @@ constexpr std::array<const char*, OverlayCount> LineNames{"top row",
                                                           "right column",
                                                           "diagonal from top left",
                                                           "diagonal from top right"};
-
-// Drawn at the screen's own pixel size, so that the marks stay crisp at any scale.
-QPixmap MarkPixmap(const QString& name, qreal devicePixelRatio)
-{
-    QSvgRenderer picture(QStringLiteral(":/resources/%1.svg").arg(name));
-    const QSizeF size(geometry::MarkSize, geometry::MarkSize);
-    QPixmap pixmap((size * devicePixelRatio).toSize());
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    picture.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
 
 QLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
 {
@@ -154,15 +140,13 @@ void frmKelto::CreateBoard()
     for (std::size_t i = 0; i < geometry::GridRules.size(); ++i) {
         GridLines[i] = Named(Rule(geometry::GridRules[i], Client), "Line", i + 1);
     }
-    const qreal ratio = devicePixelRatioF();
-    const QPixmap o = MarkPixmap(QStringLiteral("imgO"), ratio);
-    const QPixmap x = MarkPixmap(QStringLiteral("imgX"), ratio);
+    auto* o = new QSvgRenderer(QStringLiteral(":/resources/imgO.svg"), this);
+    auto* x = new QSvgRenderer(QStringLiteral(":/resources/imgX.svg"), this);
     for (std::size_t cell = 0; cell < 9; ++cell) {
         const QPoint at = ToQt(geometry::MarkCorner(static_cast<int>(cell)));
-        for (auto [pictures, pixmap, name] :
-             {std::tuple{&imgO, &o, "imgO"}, std::tuple{&imgX, &x, "imgX"}}) {
-            auto* picture = Named(new QLabel(Client), name, cell);
-            picture->setPixmap(*pixmap);
+        for (auto [pictures, svg, name] :
+             {std::tuple{&imgO, o, "imgO"}, std::tuple{&imgX, x, "imgX"}}) {
+            auto* picture = Named(new MarkPicture(svg, Client), name, cell);
             picture->setGeometry(QRect(at, QSize(geometry::MarkSize, geometry::MarkSize)));
             picture->setAttribute(Qt::WA_TransparentForMouseEvents);
             picture->hide();

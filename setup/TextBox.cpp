@@ -16,9 +16,9 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent)
 
 void TextBox::TakeFocus()
 {
-    FocusEventSent = false;
+    const unsigned focusesBefore = FocusesTaken;
     setFocus(Qt::OtherFocusReason);
-    if (FocusEventSent) {
+    if (FocusesTaken != focusesBefore) {
         return;
     }
     if (isActiveWindow()) {
@@ -44,25 +44,40 @@ void TextBox::focusInEvent(QFocusEvent* event)
         FocusAtActivation = false;
     }
     ClickGaveFocus = event->reason() == Qt::MouseFocusReason;
-    FocusEventSent = true;
+    ++FocusesTaken;
     emit GotFocus();
+}
+
+// Nothing of a click survives the focus leaving or the dialog hiding, so a release lost to a
+// broken grab cannot swallow a later press.
+void TextBox::focusOutEvent(QFocusEvent* event)
+{
+    ClickGaveFocus = FocusingPress = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void TextBox::hideEvent(QHideEvent* event)
+{
+    ClickGaveFocus = FocusingPress = FocusAtActivation = false;
+    QLineEdit::hideEvent(event);
 }
 
 // The press that gave the focus would place the caret and undo the whole-text selection;
 // that one click only focuses.
 void TextBox::mousePressEvent(QMouseEvent* event)
 {
-    if (ClickGaveFocus && event->button() == Qt::LeftButton) {
+    FocusingPress = ClickGaveFocus && event->button() == Qt::LeftButton;
+    ClickGaveFocus = false;
+    if (FocusingPress) {
         event->accept();
         return;
     }
-    ClickGaveFocus = false;
     QLineEdit::mousePressEvent(event);
 }
 
 void TextBox::mouseMoveEvent(QMouseEvent* event)
 {
-    if (ClickGaveFocus) {
+    if (FocusingPress && (event->buttons() & Qt::LeftButton) != 0) {
         event->accept();
         return;
     }
@@ -71,8 +86,8 @@ void TextBox::mouseMoveEvent(QMouseEvent* event)
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (ClickGaveFocus && event->button() == Qt::LeftButton) {
-        ClickGaveFocus = false;
+    if (FocusingPress && event->button() == Qt::LeftButton) {
+        FocusingPress = false;
         event->accept();
         return;
     }

@@ -20,12 +20,18 @@ class TextBox final : public QLineEdit {
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    bool ClickGaveFocus = false;
-    bool FocusEventSent = false;
+    unsigned FocusesTaken = 0;
+    // A focus moved here while the window was inactive, which Qt delivers at activation.
     bool FocusAtActivation = false;
+    // Set by a focus that a press gave, for that very press, which Qt delivers right after.
+    bool ClickGaveFocus = false;
+    // That press is held: it only focuses, it neither places the caret nor drags a selection.
+    bool FocusingPress = false;
 };

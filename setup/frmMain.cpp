@@ -6,12 +6,11 @@
 #include "setup/TextBox.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QShortcutEvent>
 
 #include <algorithm>
 
@@ -91,8 +90,11 @@ frmMain::frmMain(zorvane::MatchRecord& record, std::function<void()> endProgram,
     setTabOrder(txtPlayer2, cmdOK);
     setTabOrder(cmdOK, cmdExit);
 
-    for (QRadioButton* option : {optOne, optTwo}) {
-        option->installEventFilter(this);
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(optOne),
+                                    static_cast<QAbstractButton*>(optTwo),
+                                    static_cast<QAbstractButton*>(cmdOK),
+                                    static_cast<QAbstractButton*>(cmdExit)}) {
+        button->installEventFilter(this);
     }
     // A screen reader names each box by its caption.
     lblOne->setBuddy(txtOne);
@@ -213,16 +215,27 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (button == nullptr) {
+        return QDialog::eventFilter(watched, event);
+    }
+    // Qt's access keys click a button a tenth of a second later, so keys typed right after one
+    // would act before it. Here they act at once, in the order they were typed; an access key
+    // that two controls share still moves the focus between them as Qt does.
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        button->click();
+        return true;
+    }
     // Qt's own arrow-key navigation clicks the next option and then focuses it, which takes
     // the focus back out of the name box that the option's handler moved it to. Two options
     // make one group, so any arrow selects the other one.
-    if ((watched == optOne || watched == optTwo) && event->type() == QEvent::KeyPress) {
+    if ((button == optOne || button == optTwo) && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Left:
         case Qt::Key_Right:
-            (watched == optOne ? optTwo : optOne)->click();
+            (button == optOne ? optTwo : optOne)->click();
             return true;
         default:
             break;

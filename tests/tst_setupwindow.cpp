@@ -70,6 +70,7 @@ class SetupWindowTest : public QObject {
     void namesAreTakenExactlyAsTyped();
     void switchingStylesKeepsTheTypedNames();
     void focusLandsWhereTheUserTypes();
+    void keysTypedAtOnceActInOrder();
     void nextShowingRestoresTheLastStyle();
     void enterActsAsOkAndEscapeDoesNothing();
     void exitAndCloseEndTheProgramButOkDoesNot_data();
@@ -220,6 +221,24 @@ void SetupWindowTest::focusLandsWhereTheUserTypes()
     }
     QTest::keyClicks(setup.txtPlayer2, "b");
     QCOMPARE(setup.txtPlayer2->text(), QString("Bob"));
+    // A focusing press whose release was lost (a grab broken) swallows no later press.
+    QTest::mousePress(setup.txtPlayer1, Qt::LeftButton, {}, QPoint(30, 8));
+    QTest::mouseClick(setup.txtPlayer1, Qt::LeftButton, {}, QPoint(2, 8));
+    QVERIFY(setup.txtPlayer1->hasFocus() && !setup.txtPlayer1->hasSelectedText());
+}
+
+void SetupWindowTest::keysTypedAtOnceActInOrder()
+{
+    Setup setup;
+    QVERIFY(setup.Show());
+    setup.dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&setup.dialog));
+    // Qt's access key clicks a tenth of a second late; the keys after it must not overtake it.
+    QTest::keyClick(&setup.dialog, Qt::Key_T, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::qWait(150);
+    QVERIFY(setup.optOne->isChecked() && setup.WhollySelected(setup.txtOne));
 }
 
 void SetupWindowTest::nextShowingRestoresTheLastStyle()
