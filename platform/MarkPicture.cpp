@@ -5,8 +5,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-MarkPicture::MarkPicture(QSvgRenderer* picture, QWidget* parent)
-    : QLabel(parent), Picture(picture)
+MarkPicture::MarkPicture(QSvgRenderer* picture, QWidget* parent) : QLabel(parent), Picture(picture)
 {
     // Only for the accessible role: a label with a picture reads as one. Painting uses the SVG.
     QPixmap placeholder(1, 1);

@@ -90,10 +90,9 @@ frmMain::frmMain(zorvane::MatchRecord& record, std::function<void()> endProgram,
     setTabOrder(txtPlayer2, cmdOK);
     setTabOrder(cmdOK, cmdExit);
 
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(optOne),
-                                    static_cast<QAbstractButton*>(optTwo),
-                                    static_cast<QAbstractButton*>(cmdOK),
-                                    static_cast<QAbstractButton*>(cmdExit)}) {
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(optOne), static_cast<QAbstractButton*>(optTwo),
+          static_cast<QAbstractButton*>(cmdOK), static_cast<QAbstractButton*>(cmdExit)}) {
         button->installEventFilter(this);
     }
     // A screen reader names each box by its caption.

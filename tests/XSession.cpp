@@ -13,16 +13,19 @@
 
 #include <memory>
 
+bool XSession::ToolsInstalled()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
+
 XSession::XSession(bool windowManager)
 {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
-        Why = QStringLiteral("Xvfb or xdotool is not installed");
-        return;
-    }
     const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-    if (windowManager && openbox.isEmpty()) {
-        Why = QStringLiteral("openbox is not installed");
+    if (!ToolsInstalled() || (windowManager && openbox.isEmpty())) {
+        Why = QStringLiteral("Xvfb, xdotool or openbox is not installed");
+        Missing = true;
         return;
     }
     Server.setProgram(xvfb);

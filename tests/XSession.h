@@ -24,6 +24,10 @@ class XSession {
 
     // Empty when the server runs; otherwise why it could not be started.
     [[nodiscard]] QString Problem() const { return Why; }
+    // The problem is a tool that is not installed, not one that failed.
+    [[nodiscard]] bool ToolMissing() const { return Missing; }
+    // Whether Xvfb and xdotool, which every session needs, are installed.
+    static bool ToolsInstalled();
 
     // The game by default; the benchmark also starts programs of its own.
     bool StartGame(const QString& program = QStringLiteral(ZORVANE_EXECUTABLE),
@@ -65,5 +69,6 @@ class XSession {
     QProcess Game;
     QString Display;
     QString Why;
+    bool Missing = false;
     _XDisplay* Connection = nullptr;
 };

@@ -65,6 +65,8 @@ class BoardWindowTest : public QObject {
     void f2OpensNewGameOnlyWhileTheGameMenuIsEnabled();
     void newGameDuringAnAnnouncementEndsIt();
     void resultsOpenCentredOverTheBoardAndChangeNothing();
+    void framesAreCentredInsideTheWorkArea_data();
+    void framesAreCentredInsideTheWorkArea();
     void aboutShowsCaptionAndCopyright();
     void exitMenuEndsTheProgram();
     void boardKeepsALightGroundUnderADarkTheme();
@@ -379,6 +381,32 @@ void BoardWindowTest::resultsOpenCentredOverTheBoardAndChangeNothing()
     QCOMPARE(driver.record.RoundIndex, 1);
 }
 
+// Offscreen windows have no frames, where Qt's own dialog placement gives the same place; the
+// frame-included maths is checked here, and on a real window manager by the real-window tests.
+void BoardWindowTest::framesAreCentredInsideTheWorkArea_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QPoint>("centre");
+    QTest::addColumn<QPoint>("frameAt");
+    QTest::newRow("centred, frame included")
+        << QSize(301, 309) << QPoint(399, 299) << QPoint(248, 135);
+    QTest::newRow("kept left of the right edge")
+        << QSize(301, 309) << QPoint(790, 299) << QPoint(497, 135);
+    QTest::newRow("kept below a top panel")
+        << QSize(301, 309) << QPoint(399, 40) << QPoint(248, 24);
+    QTest::newRow("too big: title bar first")
+        << QSize(900, 700) << QPoint(399, 299) << QPoint(0, 24);
+}
+
+void BoardWindowTest::framesAreCentredInsideTheWorkArea()
+{
+    QFETCH(QSize, client);
+    QFETCH(QPoint, centre);
+    QFETCH(QPoint, frameAt);
+    const QRect workArea(0, 24, 800, 576); // below a 24 px panel
+    QCOMPARE(platform::CentredFrame(client, QMargins(1, 20, 1, 1), centre, workArea), frameAt);
+}
+
 void BoardWindowTest::aboutShowsCaptionAndCopyright()
 {
     BoardDriver driver;
@@ -424,6 +452,10 @@ void BoardWindowTest::boardKeepsALightGroundUnderADarkTheme()
     const QColor menus = driver.board.menuBar()->palette().color(QPalette::Window);
     QApplication::setPalette(theme);
     QCoreApplication::processEvents();
+    // Known values anchor the contrast maths.
+    QCOMPARE(platform::ContrastRatio(Qt::black, Qt::white), 21.0);
+    QCOMPARE(platform::ContrastRatio(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35)), 1.0);
+    QCOMPARE(qRound(platform::ContrastRatio(QColor(255, 0, 0), Qt::white) * 100), 400);
     QVERIFY2(platform::ContrastRatio(ground, Qt::black) >= 7.0, qPrintable(ground.name()));
     QVERIFY2(platform::ContrastRatio(ground, QColor(255, 0, 0)) >= 3.0, qPrintable(ground.name()));
     QCOMPARE(menus, QColor(0x35, 0x35, 0x35)); // the menus follow the theme

@@ -71,5 +71,5 @@ void RealMatchTest::boardPixelsFollowTheLayoutThroughAMatch()
     QVERIFY(board.HasO(0));                              // the last round's marks stay too
 }
 
-QTEST_APPLESS_MAIN(RealMatchTest)
+REAL_WINDOW_MAIN(RealMatchTest)
 #include "tst_realmatch.moc"

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -75,6 +76,8 @@ class SetupWindowTest : public QObject {
     void enterActsAsOkAndEscapeDoesNothing();
     void exitAndCloseEndTheProgramButOkDoesNot_data();
     void exitAndCloseEndTheProgramButOkDoesNot();
+    void startupFailureSaysItsCause_data();
+    void startupFailureSaysItsCause();
 };
 
 void SetupWindowTest::dialogHasItsLayout()
@@ -295,6 +298,38 @@ void SetupWindowTest::exitAndCloseEndTheProgramButOkDoesNot()
     QCOMPARE(setup.dialog.ShowModal(), ok);
     QCOMPARE(setup.endCalls, ok ? 0 : 1);
     QCOMPARE(setup.record.PlayerOneName, ok ? std::string("Player1") : std::string());
+}
+
+void SetupWindowTest::startupFailureSaysItsCause_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no display") << "xcb"
+                                << ""
+                                << "no display to open a window on";
+    QTest::newRow("an unknown platform") << "nonexistent"
+                                         << ":0"
+                                         << "\"nonexistent\"";
+}
+
+void SetupWindowTest::startupFailureSaysItsCause()
+{
+    QFETCH(QString, platform);
+    QFETCH(QString, display);
+    QFETCH(QString, said);
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", platform);
+    environment.insert("DISPLAY", display);
+    environment.remove("WAYLAND_DISPLAY");
+    game.setProcessEnvironment(environment);
+    game.start(QStringLiteral(ZORVANE_EXECUTABLE), {});
+    QVERIFY(game.waitForFinished(10000));
+    QCOMPARE(game.exitCode(), 1);
+    const QString error = QString::fromUtf8(game.readAllStandardError());
+    QVERIFY2(error.startsWith("zorvane: ") && error.contains(said), qPrintable(error));
+    QCOMPARE(error.contains("DISPLAY"), platform == "xcb");
 }
 
 QTEST_MAIN(SetupWindowTest)
