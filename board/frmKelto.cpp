@@ -12,17 +12,14 @@
 
 #include <QCloseEvent>
 #include <QEnterEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
-#include <QWindow>
 
 #include <cmath>
 #include <tuple>
