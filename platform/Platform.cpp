@@ -101,7 +101,7 @@ class FrameCorrection final : public QObject {
         handle->removeEventFilter(this);
         deleteLater();
         LastFrame = handle->frameMargins();
-        if (LastFrame != Guess && handle->framePosition() == FrameAt) {
+        if (LastFrame != Guess && StillWherePut(handle->framePosition())) {
             // Qt converts the client's position for the window manager, whichever gravity the
             // window was created with.
             handle->setPosition(CentredFrame(handle->size(), LastFrame, Centre, Bounds) +
@@ -111,6 +111,16 @@ class FrameCorrection final : public QObject {
     }
 
   private:
+    // Some window managers (icewm) report the first position as if the frame were not yet
+    // there: an offset within the frame's own size is the same place, a larger one is a place
+    // of the window manager's choosing.
+    [[nodiscard]] bool StillWherePut(QPoint frameAt) const
+    {
+        const QPoint off = frameAt - FrameAt;
+        return std::abs(off.x()) <= LastFrame.left() + LastFrame.right() &&
+               std::abs(off.y()) <= LastFrame.top() + LastFrame.bottom();
+    }
+
     QWidget* Window;
     QPoint FrameAt;
     QMargins Guess;
