@@ -5,10 +5,12 @@
 #include "Find.h"
 #include "XSession.h"
 
+#include "board/BoardGeometry.h"
 #include "board/Computer.h"
 #include "board/Round.h"
 #include "board/RoundFlow.h"
 #include "board/frmKelto.h"
+#include "platform/Pause.h"
 #include "setup/frmMain.h"
 
 #include <QApplication>
@@ -24,6 +26,8 @@
 
 #include <cstdio>
 #include <vector>
+
+namespace geometry = zorvane::geometry;
 
 using namespace zorvane;
 
@@ -79,7 +83,7 @@ void IdleFigures()
                 SwitchesPerSecond(x.GamePid(), Window));
     for (int round = 0; round < 5; ++round) {
         for (const int cell : {0, 4, 1, 5, 2}) {
-            x.ClickAt(origin + QPoint(62 + 85 * (cell % 3), 62 + 85 * (cell / 3)));
+            x.ClickAt(origin + QPoint(geometry::CellCentre(cell).X, geometry::CellCentre(cell).Y));
             QThread::msleep(150);
         }
         QThread::msleep(3400);
@@ -162,7 +166,7 @@ void TimingFigures()
     board.Form_Activate();
     QWidget* client = Find(&board, "Client");
     for (const int cell : {4, 0, 8, 2, 6}) {
-        const QPoint at(62 + 85 * (cell % 3), 62 + 85 * (cell / 3));
+        const QPoint at(geometry::CellCentre(cell).X, geometry::CellCentre(cell).Y);
         QTest::mouseMove(client, QPoint(0, 0));
         QTest::mouseMove(client, at);
         QTest::mouseClick(client, Qt::LeftButton, {}, at);
@@ -179,7 +183,7 @@ void TimingFigures()
 
     // Finish the round if the moves above have not, then time the banner's ticks.
     for (int cell = 0; cell < 9 && board.Board().RoundOutcome == OutcomeInPlay; ++cell) {
-        const QPoint at(62 + 85 * (cell % 3), 62 + 85 * (cell / 3));
+        const QPoint at(geometry::CellCentre(cell).X, geometry::CellCentre(cell).Y);
         QTest::mouseMove(client, QPoint(0, 0));
         QTest::mouseMove(client, at);
         QTest::mouseClick(client, Qt::LeftButton, {}, at);

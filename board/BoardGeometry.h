@@ -15,6 +15,13 @@ struct Point {
     int Y;
 };
 
+struct Rect {
+    int X;
+    int Y;
+    int Width;
+    int Height;
+};
+
 struct Segment {
     Point From;
     Point To;
@@ -23,6 +30,7 @@ struct Segment {
 
 inline constexpr int ClientWidth = 301;
 inline constexpr int ClientHeight = 290;
+inline constexpr Rect Client{0, 0, ClientWidth, ClientHeight};
 
 // The pointer's bands on each axis: band k covers GridOrigin + k * BandWidth onwards.
 inline constexpr int GridOrigin = 20;
@@ -45,6 +53,10 @@ constexpr Point CellCentre(int cell)
     return {GridOrigin + BandWidth * (cell % 3) + BandWidth / 2,
             GridOrigin + BandWidth * (cell / 3) + BandWidth / 2};
 }
+
+// "Next Round" across the middle band; the verdict starts here and is centred when shown.
+inline constexpr Rect RoundBanner{0, 104, ClientWidth, 59};
+inline constexpr Point VerdictAt{104, 176};
 
 // Line1..Line4: the grid, always shown.
 inline constexpr std::array<Segment, 4> GridRules{{

@@ -12,6 +12,9 @@ enum class Mark : std::uint8_t { None, O, X };
 // The overlays in the order of the line table below.
 enum class Overlay : std::uint8_t { l1, l2, l3, l4, l5, l6, lL, lR };
 inline constexpr std::size_t OverlayCount = 8;
+// The overlays' names, in the order of Overlay.
+inline constexpr std::array<const char*, OverlayCount> OverlayNames{"l1", "l2", "l3", "l4",
+                                                                    "l5", "l6", "lL", "lR"};
 
 struct Line {
     std::array<int, 3> Cells; // first, middle, last

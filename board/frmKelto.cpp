@@ -4,9 +4,15 @@
 
 #include "board/BoardGeometry.h"
 #include "board/RoundFlow.h"
+#include "platform/BannerFont.h"
+#include "platform/BoardGround.h"
 #include "platform/LineControl.h"
 #include "platform/MarkPicture.h"
-#include "platform/Platform.h"
+#include "platform/ObjectName.h"
+#include "platform/Pause.h"
+#include "platform/Placement.h"
+#include "platform/ProgramInfo.h"
+#include "platform/WaitCursor.h"
 #include "results/frmResults.h"
 #include "setup/frmMain.h"
 
@@ -36,13 +42,10 @@ QPoint ToQt(geometry::Point point)
     return {point.X, point.Y};
 }
 
-LineControl* Rule(const geometry::Segment& segment, QWidget* parent)
+LineControl* NewLineControl(const geometry::Segment& segment, QWidget* parent)
 {
     return new LineControl(ToQt(segment.From), ToQt(segment.To), segment.Width, parent);
 }
-
-constexpr std::array<const char*, OverlayCount> OverlayNames{"l1", "l2", "l3", "l4",
-                                                             "l5", "l6", "lL", "lR"};
 
 // Cells and lines as a screen reader names them.
 constexpr std::array<const char*, 9> CellNames{"top left",    "top centre",    "top right",
@@ -76,14 +79,15 @@ QLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
 
 frmKelto::frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
                    std::function<void()> endProgram, PauseFunction pause)
-    : Record(record), Random(random), EndProgram(std::move(endProgram)), Sleep(std::move(pause))
+    : Record(record), Random(random), EndProgram(std::move(endProgram)),
+      Sleep(pause ? std::move(pause) : PauseFunction(platform::Sleep))
 {
     setWindowTitle(QStringLiteral("Zorvane"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {ZORVANE_ICON_SIZES}) {
         icon.addFile(QStringLiteral(":/resources/zorvane-%1.png").arg(size));
     }
     setWindowIcon(icon);
@@ -129,13 +133,13 @@ void frmKelto::CreateBoard()
     Client->setFixedSize(geometry::ClientWidth, geometry::ClientHeight);
     Client->setAutoFillBackground(true);
     Client->setAccessibleName(QStringLiteral("Board"));
-    ShowGround();
+    ApplyBoardGround();
     Client->setMouseTracking(true);
     Client->installEventFilter(this);
     setCentralWidget(Client);
 
     for (std::size_t i = 0; i < geometry::GridRules.size(); ++i) {
-        GridLines[i] = Named(Rule(geometry::GridRules[i], Client), "Line", i + 1);
+        GridLines[i] = Named(NewLineControl(geometry::GridRules[i], Client), "Line", i + 1);
     }
     auto* o = new QSvgRenderer(QStringLiteral(":/resources/imgO.svg"), this);
     auto* x = new QSvgRenderer(QStringLiteral(":/resources/imgX.svg"), this);
@@ -152,13 +156,17 @@ void frmKelto::CreateBoard()
     }
     // Created after the marks so that a winning line is drawn across them.
     for (std::size_t i = 0; i < OverlayCount; ++i) {
-        Overlays[i] = Named(Rule(geometry::OverlayRules[i], Client), OverlayNames[i]);
+        Overlays[i] =
+            Named(NewLineControl(geometry::OverlayRules[i], Client), zorvane::OverlayNames[i]);
         Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") +
                                        QLatin1String(LineNames[i]));
         Overlays[i]->hide();
     }
-    lblRound = Named(Banner(QStringLiteral("Next Round"), {0, 104}, 36.0, Client), "lblRound");
-    lblWin = Named(Banner(QStringLiteral("Win"), {104, 176}, 27.75, Client), "lblWin");
+    lblRound = Named(Banner(QStringLiteral("Next Round"),
+                            {geometry::RoundBanner.X, geometry::RoundBanner.Y}, 36.0, Client),
+                     "lblRound");
+    lblWin =
+        Named(Banner(QStringLiteral("Win"), ToQt(geometry::VerdictAt), 27.75, Client), "lblWin");
 }
 
 bool frmKelto::Form_Load()
@@ -251,6 +259,22 @@ void frmKelto::PointerAt(QPointF at)
 
 void frmKelto::ShowState()
 {
+    ShowMarks();
+    for (std::size_t i = 0; i < OverlayCount; ++i) {
+        Overlays[i]->setVisible(State.OverlayShown[i]);
+    }
+    lblRound->setVisible(State.RoundBannerShown);
+    if (State.VerdictShown) {
+        ShowVerdict(QString::fromStdString(State.VerdictText));
+    }
+    lblWin->setVisible(State.VerdictShown);
+    mnuGame->setEnabled(State.MenusEnabled);
+    mnuHelp->setEnabled(State.MenusEnabled);
+    RunTimers();
+}
+
+void frmKelto::ShowMarks()
+{
     for (std::size_t cell = 0; cell < 9; ++cell) {
         for (auto [picture, mark] :
              {std::pair{imgO[cell], Mark::O}, std::pair{imgX[cell], Mark::X}}) {
@@ -265,24 +289,23 @@ void frmKelto::ShowState()
             picture->setVisible(shown);
         }
     }
-    for (std::size_t i = 0; i < OverlayCount; ++i) {
-        Overlays[i]->setVisible(State.OverlayShown[i]);
-    }
-    lblRound->setVisible(State.RoundBannerShown);
-    if (State.VerdictShown) {
-        const QString verdict = QString::fromStdString(State.VerdictText);
-        if (lblWin->text() != verdict || lblWin->isHidden()) {
-            lblWin->setText(verdict);
-            lblWin->adjustSize();
-            const double left = (Client->width() - lblWin->width()) / 2.0;
-            const double top = (Client->height() - lblWin->height()) / 2.0;
-            lblWin->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
-        }
-    }
-    lblWin->setVisible(State.VerdictShown);
-    mnuGame->setEnabled(State.MenusEnabled);
-    mnuHelp->setEnabled(State.MenusEnabled);
+}
 
+// Centred on the board, laid out again only when its text changes or it reappears.
+void frmKelto::ShowVerdict(const QString& verdict)
+{
+    if (lblWin->text() == verdict && !lblWin->isHidden()) {
+        return;
+    }
+    lblWin->setText(verdict);
+    lblWin->adjustSize();
+    const double left = (Client->width() - lblWin->width()) / 2.0;
+    const double top = (Client->height() - lblWin->height()) / 2.0;
+    lblWin->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+}
+
+void frmKelto::RunTimers()
+{
     // Enabling a running Timer1 keeps its rhythm: it is only started when stopped.
     if (State.Timer1Enabled && !Timer1->isActive()) {
         Timer1->start();
@@ -294,7 +317,7 @@ void frmKelto::ShowState()
     }
 }
 
-void frmKelto::ShowGround()
+void frmKelto::ApplyBoardGround()
 {
     QPalette ground = Client->palette();
     ground.setColor(QPalette::Window, platform::BoardGround(palette().color(QPalette::Window)));
@@ -304,7 +327,7 @@ void frmKelto::ShowGround()
 void frmKelto::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange && Client != nullptr) {
-        ShowGround();
+        ApplyBoardGround();
     }
     QMainWindow::changeEvent(event);
 }

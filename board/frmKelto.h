@@ -5,7 +5,6 @@
 #include "board/BoardState.h"
 #include "board/Round.h"
 #include "match/MatchRecord.h"
-#include "platform/Platform.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -20,19 +19,17 @@ class QTimer;
 class LineControl;
 class frmMain;
 
-// The board window: applies the board's rules to its controls. Each control carries its name
-// as its object name (imgO0..imgO8, imgX0..imgX8, Line1..Line4, l1..l6, lL, lR, lblRound,
-// lblWin, the menus and their items, Timer1, Timer2; the client area is "Client").
+// The board window: applies the board's rules to its controls.
 class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     Q_OBJECT
 
   public:
     // Blocks the thread for the computer's pause; tests that play thousands of moves hand in
-    // one that returns at once.
+    // one that returns at once. None is the real pause.
     using PauseFunction = std::function<void(std::chrono::milliseconds)>;
 
     frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
-             std::function<void()> endProgram, PauseFunction pause = platform::Sleep);
+             std::function<void()> endProgram, PauseFunction pause = {});
     ~frmKelto() override;
 
     // Shows the setup dialog and prepares the first match. False when the user ended the
@@ -60,11 +57,15 @@ class frmKelto final : public QMainWindow, private zorvane::MoveHost {
   private:
     void CreateMenus();
     void CreateBoard();
+    // Brings the controls into line with the board's state.
     void ShowState();
+    void ShowMarks();
+    void ShowVerdict(const QString& verdict);
+    void RunTimers();
     bool ShowSetup();
     void PointerAt(QPointF at);
     // The board keeps a light ground of its own under dark themes: its drawing is black and red.
-    void ShowGround();
+    void ApplyBoardGround();
 
     void RepaintNow() override;
     void SetWaitCursor(bool waiting) override;

@@ -29,7 +29,7 @@ QAccessibleInterface* LineFactory(const QString& className, QObject* object)
 }
 
 // Whole device pixels: at fractional scales every rule of a width gets the same thickness.
-int Device(double logical, qreal ratio)
+int DevicePixels(double logical, qreal ratio)
 {
     return static_cast<int>(std::lround(logical * ratio));
 }
@@ -59,10 +59,10 @@ void LineControl::paintEvent(QPaintEvent*)
         const int half = Width / 2;
         const QRect band = QRect(a, b).normalized();
         const bool vertical = a.x() == b.x();
-        const int across = Device(vertical ? band.left() - half : band.top() - half, ratio);
-        const int along = Device(vertical ? band.top() : band.left(), ratio);
-        const int thickness = Device(Width, ratio);
-        const int length = Device((vertical ? band.height() : band.width()), ratio);
+        const int across = DevicePixels(vertical ? band.left() - half : band.top() - half, ratio);
+        const int along = DevicePixels(vertical ? band.top() : band.left(), ratio);
+        const int thickness = DevicePixels(Width, ratio);
+        const int length = DevicePixels((vertical ? band.height() : band.width()), ratio);
         painter.scale(1 / ratio, 1 / ratio);
         painter.fillRect(vertical ? QRect(across, along, thickness, length)
                                   : QRect(along, across, length, thickness),

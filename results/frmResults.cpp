@@ -3,7 +3,7 @@
 #include "results/frmResults.h"
 
 #include "platform/LineControl.h"
-#include "platform/Platform.h"
+#include "platform/ObjectName.h"
 #include "results/ResultsTable.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "match/MatchRecord.h"
-#include "setup/SystemColour.h"
+#include "platform/SystemColour.h"
 
 #include <string>
 

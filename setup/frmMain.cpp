@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "setup/frmMain.h"
 
-#include "platform/Platform.h"
+#include "platform/ObjectName.h"
+#include "platform/Placement.h"
+#include "platform/ThemeColours.h"
 #include "setup/TextBox.h"
 
 #include <QCloseEvent>

@@ -3,7 +3,8 @@
 #include "board/Computer.h"
 #include "board/frmKelto.h"
 #include "match/MatchRecord.h"
-#include "platform/Platform.h"
+#include "platform/EndProgram.h"
+#include "platform/StartupMessages.h"
 
 #include "ZorvaneVersion.h"
 
@@ -13,7 +14,7 @@
 
 int main(int argc, char* argv[])
 {
-    std::optional<platform::DisplayGuard> guard(std::in_place);
+    std::optional<platform::StartupMessageGuard> guard(std::in_place);
     QApplication app(argc, argv);
     // Taskbars and Wayland shells match the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));

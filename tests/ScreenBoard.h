@@ -45,6 +45,7 @@ struct ScreenBoard {
     unsigned long Window = 0;
 
     [[nodiscard]] QColor At(int x, int y) const { return X.Pixel(Origin + QPoint(x, y)); }
+    static QRect Area(const zorvane::geometry::Rect& r) { return {r.X, r.Y, r.Width, r.Height}; }
     // An O is a ring: dark at its top, light in its middle; an X is dark in its middle.
     [[nodiscard]] bool HasO(int cell) const
     {

@@ -18,15 +18,10 @@
 
 #include <functional>
 
-// The overlays' object names, in the order of zorvane::Overlay.
-inline const std::array<QString, zorvane::OverlayCount> OverlayNames{"l1", "l2", "l3", "l4",
-                                                                     "l5", "l6", "lL", "lR"};
-
 // A board window as the program makes it, with the setup dialog answered by the test.
 struct BoardDriver {
     // Draws from `random`, or from an unscripted source of its own.
-    explicit BoardDriver(zorvane::RandomSource& random,
-                         frmKelto::PauseFunction pause = platform::Sleep)
+    explicit BoardDriver(zorvane::RandomSource& random, frmKelto::PauseFunction pause = {})
         : board(
               record, random, [this] { ++endCalls; }, std::move(pause)),
           client(Find(&board, "Client"))

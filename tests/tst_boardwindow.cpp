@@ -3,8 +3,10 @@
 #include "Doubles.h"
 #include "WindowDriver.h"
 
+#include "platform/BoardGround.h"
 #include "platform/LineControl.h"
-#include "platform/Platform.h"
+#include "platform/Placement.h"
+#include "platform/ProgramInfo.h"
 #include "results/frmResults.h"
 
 #include <QAccessible>
@@ -84,10 +86,11 @@ void BoardWindowTest::windowHasTheBoardLayout()
     QCOMPARE(board.minimumSize(), board.maximumSize());
     QVERIFY(board.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(board.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(
-        board.windowIcon().availableSizes(),
-        (QList<QSize>{
-            {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    QList<QSize> iconSizes;
+    for (const int size : {ZORVANE_ICON_SIZES}) {
+        iconSizes << QSize(size, size);
+    }
+    QCOMPARE(board.windowIcon().availableSizes(), iconSizes);
 
     const QList<QAction*> menus = board.menuBar()->actions();
     QCOMPARE(menus.size(), 2);

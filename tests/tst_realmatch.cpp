@@ -5,6 +5,7 @@
 #include "ScreenBoard.h"
 #include "XSession.h"
 
+#include <QDebug>
 #include <QTest>
 #include <QThread>
 
@@ -49,26 +50,24 @@ void RealMatchTest::boardPixelsFollowTheLayoutThroughAMatch()
         QVERIFY(Dark(board.At(90, 60)) && Dark(board.At(270, 60)));
         QVERIFY(!Dark(board.At(90, 144)));
         if (round < 4) {
-            EXPECT_ON_SCREEN(board, board.RedArea({0, 110, 300, 40}).isValid(), 2000);
-            const QRect banner = board.RedArea({0, 100, 301, 70});
-            QVERIFY2(banner.top() >= 104 && banner.bottom() <= 162,
-                     qPrintable(QString::number(banner.top())));
+            const QRect bannerArea = ScreenBoard::Area(zorvane::geometry::RoundBanner);
+            EXPECT_ON_SCREEN(board, board.RedArea(bannerArea).isValid(), 2000);
+            const QRect banner = board.RedArea(bannerArea.adjusted(0, -10, 0, 10));
+            QVERIFY2(bannerArea.contains(banner), qPrintable(QString::number(banner.top())));
             EXPECT_ON_SCREEN(board, board.Empty(0) && board.Empty(4), 4000);
             QVERIFY(!Dark(board.At(90, 60)));
         }
     }
-    EXPECT_ON_SCREEN(board, board.RedArea({0, 0, 301, 290}).isValid(), 2000);
+    const QRect client = ScreenBoard::Area(zorvane::geometry::Client);
+    EXPECT_ON_SCREEN(board, board.RedArea(client).isValid(), 2000);
     QThread::msleep(300);
-    const QRect verdict = board.RedArea({0, 0, 301, 290});
-    QVERIFY2(qAbs(verdict.center().x() - 150) <= 6 && qAbs(verdict.center().y() - 145) <= 8,
-             qPrintable(QString("verdict at %1,%2 %3x%4")
-                            .arg(verdict.x())
-                            .arg(verdict.y())
-                            .arg(verdict.width())
-                            .arg(verdict.height())));
+    const QRect verdict = board.RedArea(client);
+    QVERIFY2(qAbs(verdict.center().x() - client.center().x()) <= 6 &&
+                 qAbs(verdict.center().y() - client.center().y()) <= 8,
+             qPrintable(QDebug::toString(verdict)));
     QThread::msleep(1200);
-    QVERIFY(board.RedArea({0, 0, 301, 290}) == verdict); // it stays
-    QVERIFY(board.HasO(0));                              // the last round's marks stay too
+    QVERIFY(board.RedArea(client) == verdict); // it stays
+    QVERIFY(board.HasO(0));                    // the last round's marks stay too
 }
 
 REAL_WINDOW_MAIN(RealMatchTest)

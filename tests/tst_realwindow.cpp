@@ -199,7 +199,8 @@ void RealWindowTest::clickActsOnTheCellUnderAStillPointer()
     const QPoint at = x.Pointer() - board.Origin;
     const int column = (at.x() - geometry::GridOrigin) / geometry::BandWidth;
     const int row = (at.y() - geometry::GridOrigin) / geometry::BandWidth;
-    QVERIFY2(at.x() >= 20 && at.y() >= 20 && column < 3 && row < 3 && row * 3 + column != 2,
+    QVERIFY2(at.x() >= geometry::GridOrigin && at.y() >= geometry::GridOrigin && column < 3 &&
+                 row < 3 && row * 3 + column != 2,
              qPrintable(QDebug::toString(at)));
     x.ClickHere();
     EXPECT_ON_SCREEN(board, board.HasO(row * 3 + column), 2000);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "Find.h"
 
-#include "platform/Platform.h"
+#include "platform/ThemeColours.h"
 #include "setup/TextBox.h"
 #include "setup/frmMain.h"
 

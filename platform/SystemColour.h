@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #pragma once
 
+// The platform's table of system colours: its entries (plain C++, for the setup rules too)
+// and, for the windows, the colour that stands for each.
+
 namespace zorvane {
 
-// Entries of the platform's table of system colours, by their index in it.
+// Entries of the table, by their index in it.
 enum class SystemColour { EntryBackground = 5, InactiveCaptionText = 19 };
 
 } // namespace zorvane
