@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "board/frmKelto.h"
 
+#include "board/BannerLabel.h"
+#include "board/BoardArea.h"
 #include "board/BoardGeometry.h"
 #include "board/RoundFlow.h"
 #include "platform/BannerFont.h"
@@ -47,10 +49,7 @@ LineControl* NewLineControl(const geometry::Segment& segment, QWidget* parent)
     return new LineControl(ToQt(segment.From), ToQt(segment.To), segment.Width, parent);
 }
 
-// Cells and lines as a screen reader names them.
-constexpr std::array<const char*, 9> CellNames{"top left",    "top centre",    "top right",
-                                               "middle left", "centre",        "middle right",
-                                               "bottom left", "bottom centre", "bottom right"};
+// Lines as a screen reader names them; BoardArea names the cells.
 constexpr std::array<const char*, OverlayCount> LineNames{"top row",
                                                           "middle row",
                                                           "bottom row",
@@ -60,9 +59,9 @@ constexpr std::array<const char*, OverlayCount> LineNames{"top row",
                                                           "diagonal from top left",
                                                           "diagonal from top right"};
 
-QLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
+BannerLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new BannerLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setFont(platform::BannerFont(pointSize));
     QPalette palette = label->palette();
@@ -129,7 +128,7 @@ void frmKelto::CreateMenus()
 
 void frmKelto::CreateBoard()
 {
-    Client = Named(new QWidget(this), "Client");
+    Client = Named(new BoardArea(State, Record, this), "Client");
     Client->setFixedSize(geometry::ClientWidth, geometry::ClientHeight);
     Client->setAutoFillBackground(true);
     Client->setAccessibleName(QStringLiteral("Board"));
@@ -263,7 +262,9 @@ void frmKelto::ShowState()
     for (std::size_t i = 0; i < OverlayCount; ++i) {
         Overlays[i]->setVisible(State.OverlayShown[i]);
     }
-    lblRound->setVisible(State.RoundBannerShown);
+    // Shown from its first blink to the end of the announcement, lit at every other tick.
+    lblRound->SetLit(State.RoundBannerShown);
+    lblRound->setVisible(State.RoundBannerShown || (State.Timer1Enabled && lblRound->isVisible()));
     if (State.VerdictShown) {
         ShowVerdict(QString::fromStdString(State.VerdictText));
     }
@@ -271,6 +272,7 @@ void frmKelto::ShowState()
     mnuGame->setEnabled(State.MenusEnabled);
     mnuHelp->setEnabled(State.MenusEnabled);
     RunTimers();
+    Client->Refresh();
 }
 
 void frmKelto::ShowMarks()
@@ -278,15 +280,8 @@ void frmKelto::ShowMarks()
     for (std::size_t cell = 0; cell < 9; ++cell) {
         for (auto [picture, mark] :
              {std::pair{imgO[cell], Mark::O}, std::pair{imgX[cell], Mark::X}}) {
-            const bool shown = State.Marks[cell] == mark;
-            // Only a mark on the board has a name to read; a screen reader hears of changes only.
-            const QString name = shown ? QLatin1String(mark == Mark::O ? "O, " : "X, ") +
-                                             QLatin1String(CellNames[cell])
-                                       : QString();
-            if (picture->accessibleName() != name) {
-                picture->setAccessibleName(name);
-            }
-            picture->setVisible(shown);
+            // A screen reader reads the mark through its cell (BoardArea), not the picture.
+            picture->setVisible(State.Marks[cell] == mark);
         }
     }
 }

@@ -16,6 +16,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
+class BannerLabel;
+class BoardArea;
 class LineControl;
 class frmMain;
 
@@ -77,13 +79,13 @@ class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     PauseFunction Sleep;
     zorvane::BoardState State;
 
-    QWidget* Client = nullptr;
+    BoardArea* Client = nullptr;
     std::array<QLabel*, 9> imgO{};
     std::array<QLabel*, 9> imgX{};
     std::array<LineControl*, 4> GridLines{};                    // Line1..Line4
     std::array<LineControl*, zorvane::OverlayCount> Overlays{}; // l1..l6, lL, lR
-    QLabel* lblRound = nullptr;
-    QLabel* lblWin = nullptr;
+    BannerLabel* lblRound = nullptr;
+    BannerLabel* lblWin = nullptr;
     QMenu* mnuGame = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuGameNew = nullptr;

@@ -7,10 +7,6 @@
 
 MarkPicture::MarkPicture(QSvgRenderer* picture, QWidget* parent) : QLabel(parent), Picture(picture)
 {
-    // Only for the accessible role: a label with a picture reads as one. Painting uses the SVG.
-    QPixmap placeholder(1, 1);
-    placeholder.fill(Qt::transparent);
-    setPixmap(placeholder);
 }
 
 void MarkPicture::paintEvent(QPaintEvent*)

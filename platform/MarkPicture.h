@@ -8,7 +8,7 @@ class QSvgRenderer;
 
 // A picture drawn from its SVG at the pixel size of the screen it is on at each paint, so it
 // stays crisp after a move to a screen of another scale, or where the scale is known only once
-// the window is mapped. A screen reader sees it as a picture.
+// the window is mapped.
 class MarkPicture final : public QLabel {
     Q_OBJECT
 

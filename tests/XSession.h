@@ -33,6 +33,8 @@ class XSession {
     bool StartGame(const QString& program = QStringLiteral(ZORVANE_EXECUTABLE),
                    const QStringList& arguments = {});
     [[nodiscard]] qint64 GamePid() const { return Game.processId(); }
+    // The server's display name (":1"), for programs started beside the game.
+    [[nodiscard]] QString DisplayName() const { return Display; }
     // Waits up to `ms` for the game's process to end.
     bool GameEnds(int ms);
     [[nodiscard]] bool GameRunning() const;
