@@ -2,16 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #pragma once
 
-// The computer's pause: the user-interface thread sleeps, as a blocking wait.
+// The computer's pause: the user-interface thread blocks, after what was painted before it has
+// been sent to the screen.
 
 #include <chrono>
-#include <thread>
 
 namespace platform {
 
-inline void Sleep(std::chrono::milliseconds length)
-{
-    std::this_thread::sleep_for(length);
-}
+void Sleep(std::chrono::milliseconds length);
 
 } // namespace platform

@@ -6,9 +6,11 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <QStringList>
+
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <vector>
 
 namespace platform {
@@ -22,10 +24,13 @@ struct HeldMessage {
     QByteArray Category;
     QString Text;
 };
+// Qt's own threads (the X11 event reader, D-Bus) report through the handler too.
+std::mutex HeldLock;
 std::vector<HeldMessage> HeldMessages;
 
 void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
+    const std::lock_guard lock(HeldLock);
     if (type != QtFatalMsg) {
         HeldMessages.push_back({type, QByteArray(context.category), text});
         return;
@@ -35,19 +40,19 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
         std::any_of(HeldMessages.begin(), HeldMessages.end(), [](const HeldMessage& held) {
             return held.Text.contains(QLatin1String("could not connect to display"));
         });
+    QStringList cause;
     if (noDisplay) {
-        const QByteArray display = qgetenv("DISPLAY");
-        if (display.isEmpty()) {
-            std::fputs("zorvane: no display to open a window on (is DISPLAY set?)\n", stderr);
-        } else {
-            std::fprintf(stderr, "zorvane: cannot open the display %s\n", display.constData());
-        }
+        const QString display = qEnvironmentVariable("DISPLAY");
+        cause << (display.isEmpty()
+                      ? QStringLiteral("no display to open a window on (is DISPLAY set?)")
+                      : QStringLiteral("cannot open the display %1").arg(display));
     } else {
         for (const HeldMessage& held : HeldMessages) {
-            std::fprintf(stderr, "zorvane: %s\n", qUtf8Printable(held.Text));
+            cause << held.Text;
         }
-        std::fprintf(stderr, "zorvane: %s\n", qUtf8Printable(text.trimmed()));
+        cause << text.trimmed();
     }
+    SayStartFailed(cause);
     std::_Exit(EXIT_FAILURE);
 }
 
@@ -61,6 +66,7 @@ StartupMessageGuard::StartupMessageGuard()
 StartupMessageGuard::~StartupMessageGuard()
 {
     qInstallMessageHandler(PreviousHandler);
+    const std::lock_guard lock(HeldLock);
     // The start went well: what Qt said on the way goes out as it would have.
     for (const HeldMessage& held : HeldMessages) {
         const QMessageLogContext context(nullptr, 0, nullptr, held.Category.constData());

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "platform/WaitCursor.h"
 
+#include "platform/QueuedInput.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -47,6 +49,7 @@ class InputDrop final : public QObject {
 
 void DropQueuedInput()
 {
+    DiscardWaitingInput();
     auto* drop = new InputDrop(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(drop);
     // Lifted once the event loop has delivered what was queued by then: first every event

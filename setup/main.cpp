@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     std::optional<platform::StartupMessageGuard> guard(std::in_place);
     QApplication app(argc, argv);
     // Taskbars and Wayland shells match the window to its desktop entry by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORVANE_APP_ID));
     QCoreApplication::setApplicationName(QStringLiteral("Zorvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZORVANE_VERSION));
     guard.reset();

@@ -91,14 +91,20 @@ struct ScreenBoard {
 inline ScreenBoard StartOn(XSession& x, bool onePlayer)
 {
     x.StartGame();
-    if (!x.FindWindow("Choose your playing style")) {
+    const unsigned long setup = x.FindWindow("Choose your playing style");
+    if (setup == 0) {
         return {x, {}};
     }
+    // Without a window manager, Wine's windows get the keyboard only when given it.
+    x.Focus(setup);
     // An access key clicks its option a moment later; OK must wait for it.
     x.Keys({onePlayer ? "alt+o" : "alt+t"});
     QThread::msleep(400);
     x.Keys({"Return"});
     const unsigned long board = x.FindWindow("Zorvane");
+    if (board == 0) {
+        return {x, {}};
+    }
     x.Focus(board);
     const QRect frame = x.Geometry(board);
     return {x, frame.topLeft() + QPoint(0, frame.height() - zorvane::geometry::ClientHeight),

@@ -29,9 +29,10 @@ class XSession {
     // Whether Xvfb and xdotool, which every session needs, are installed.
     static bool ToolsInstalled();
 
-    // The game by default; the benchmark also starts programs of its own.
-    bool StartGame(const QString& program = QStringLiteral(ZORVANE_EXECUTABLE),
-                   const QStringList& arguments = {});
+    // The game by default: this build's, or the command in ZORVANE_GAME (the Windows build's
+    // under Wine, say). The benchmark also starts programs of its own.
+    bool StartGame();
+    bool StartGame(const QString& program, const QStringList& arguments);
     [[nodiscard]] qint64 GamePid() const { return Game.processId(); }
     // The server's display name (":1"), for programs started beside the game.
     [[nodiscard]] QString DisplayName() const { return Display; }

@@ -106,11 +106,14 @@ void RealWindowTest::everyWayOfEndingEndsTheProcess_data()
 void RealWindowTest::everyWayOfEndingEndsTheProcess()
 {
     QFETCH(QString, how);
-    XSession x;
+    // Under a window manager, as a user's: Wine waits two seconds for one to withdraw a window
+    // that it unmaps.
+    XSession x(true);
     SKIP_WITHOUT_X(x);
     QVERIFY(x.StartGame());
     const unsigned long setup = x.FindWindow("Choose your playing style");
     QVERIFY(setup != 0);
+    x.Focus(setup);
     if (how == "setup-exit") {
         x.Keys({"alt+x"});
     } else if (how == "setup-close") {
@@ -129,6 +132,7 @@ void RealWindowTest::everyWayOfEndingEndsTheProcess()
             x.Keys({"F2"});
             const unsigned long again = x.FindWindow("Choose your playing style");
             QVERIFY(again != 0);
+            x.Focus(again);
             if (how == "newgame-exit") {
                 x.Keys({"alt+x"});
             } else {
@@ -141,6 +145,11 @@ void RealWindowTest::everyWayOfEndingEndsTheProcess()
 
 void RealWindowTest::windowsAreCentredFrameIncluded()
 {
+    if (qEnvironmentVariableIsSet("ZORVANE_GAME")) {
+        // Under Wine the window manager frames the window, not Windows: Qt centres the frame
+        // Windows would draw, which the X server never shows.
+        QSKIP("the game runs under Wine, whose frames are the window manager's");
+    }
     XSession x(true);
     SKIP_WITHOUT_X(x);
     const auto centredOn = [](QRect frame, QPointF centre) {
