@@ -39,7 +39,7 @@ set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
 set(CPACK_PACKAGE_EXECUTABLES zorvane Zorvane)
 # A 64-bit setup for a 64-bit program: it installs into the 64-bit Program Files and registry
 # without redirection, and needs no 32-bit layer.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME Zorvane)
 set(CPACK_NSIS_DISPLAY_NAME Zorvane)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
