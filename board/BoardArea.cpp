@@ -73,11 +73,10 @@ class PartAccessible : public QAccessibleInterface {
 };
 
 // What a screen reader reads as a mark is placed, with the line it completed or whose turn it
-// is. The player's mark takes the focus, in turn one of two of these, since a screen reader
-// reads a focus change only to another object: not the cell, which a screen reader that clicked
-// it may have made its focus already. The computer's answer comes in the same click, and a
-// screen reader reads only the last of two focus changes, so it is a notification, read as it
-// appears. Nothing on the screen: they have no extent.
+// is; in one-player mode with the computer's answer. It takes the focus, in turn one of two of
+// these, since a screen reader reads a focus change only to another object: not the cell, which
+// a screen reader that clicked it may have made its focus already. Nothing on the screen: they
+// have no extent.
 class NewsAccessible final : public PartAccessible {
   public:
     NewsAccessible(BoardArea* area, int slot) : PartAccessible(area), Slot(slot) {}
@@ -87,15 +86,12 @@ class NewsAccessible final : public PartAccessible {
         return kind == QAccessible::Name && Area ? Area->NewsText(Slot) : QString();
     }
     [[nodiscard]] QRect rect() const override { return {}; }
-    [[nodiscard]] QAccessible::Role role() const override
-    {
-        return Slot == BoardArea::AnswerSlot ? QAccessible::Notification : QAccessible::StaticText;
-    }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::StaticText; }
     [[nodiscard]] QAccessible::State state() const override
     {
         QAccessible::State state;
         state.invisible = !Area || !Area->isVisible() || Area->NewsText(Slot).isEmpty();
-        state.focusable = Slot != BoardArea::AnswerSlot;
+        state.focusable = true;
         state.focused = Area && Area->Focused() == Slot && Area->isActiveWindow();
         return state;
     }
@@ -161,7 +157,7 @@ class BoardAccessible final : public QAccessibleWidget {
         for (int cell = 0; cell < 9; ++cell) {
             Cells[static_cast<std::size_t>(cell)] = new CellAccessible(area, cell);
         }
-        for (int slot = 0; slot <= BoardArea::AnswerSlot; ++slot) {
+        for (int slot = 0; slot < BoardArea::NewsSlots; ++slot) {
             Cells[static_cast<std::size_t>(9 + slot)] = new NewsAccessible(area, slot);
         }
         for (QAccessibleInterface* part : Cells) {
@@ -249,8 +245,8 @@ class BoardAccessible final : public QAccessibleWidget {
         return others;
     }
 
-    // The nine cells, then the news: the player's two, the computer's answer.
-    std::array<QAccessibleInterface*, 12> Cells{};
+    // The nine cells, then the news of the last two moves.
+    std::array<QAccessibleInterface*, 9 + BoardArea::NewsSlots> Cells{};
 };
 
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object)
@@ -325,16 +321,19 @@ QString BoardArea::LineName(std::size_t overlay)
 void BoardArea::Refresh()
 {
     const QString summary = Summary();
-    if (State.Marks == Told && summary == ToldSummary) {
+    if (State.Marks == Told && summary == ToldSummary && Unsaid < 0) {
         return;
     }
     // Asking for the interface creates it: only worth it while a screen reader listens.
     auto* board = QAccessible::isActive()
                       ? static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))
                       : nullptr;
-    const auto tell = [&](int slot, QAccessible::Event type) {
+    const auto focus = [&](int slot) {
+        FocusSlot = slot;
         if (board != nullptr) {
-            QAccessibleEvent event(slot == BoardFocus ? board : board->News(slot), type);
+            QAccessibleEvent event(slot == BoardFocus ? static_cast<QAccessibleInterface*>(board)
+                                                      : board->News(slot),
+                                   QAccessible::Focus);
             QAccessible::updateAccessibility(&event);
         }
     };
@@ -346,8 +345,8 @@ void BoardArea::Refresh()
     }
     if (cleared) {
         NewsTexts = {};
-        FocusSlot = BoardFocus;
-        tell(BoardFocus, QAccessible::Focus);
+        Unsaid = -1;
+        focus(BoardFocus);
     }
     for (std::size_t cell = 0; cell < Told.size(); ++cell) {
         if (State.Marks[cell] != Told[cell] && board != nullptr) {
@@ -355,27 +354,34 @@ void BoardArea::Refresh()
             QAccessible::updateAccessibility(&event);
         }
     }
-    // The new marks in the order they were played, O before X.
-    const bool computer = Record.OnePlayerMode != zorvane::FlagFalse;
-    for (const zorvane::Mark mark : {zorvane::Mark::O, zorvane::Mark::X}) {
-        for (std::size_t cell = 0; cell < Told.size(); ++cell) {
-            if (State.Marks[cell] != mark || Told[cell] != zorvane::Mark::None) {
-                continue;
-            }
-            const int played = static_cast<int>(cell);
-            const bool answer = mark == zorvane::Mark::X && computer;
-            const int slot = answer ? AnswerSlot : FocusSlot == 0 ? 1 : 0;
-            const QString line = LineText(played);
-            const QString more = line.isEmpty() ? TurnText() : line;
-            NewsTexts[static_cast<std::size_t>(slot)] =
-                CellName(played) + (more.isEmpty() ? QString() : QLatin1String(". ") + more);
-            if (answer) {
-                tell(slot, QAccessible::ObjectShow);
-            } else {
-                FocusSlot = slot;
-                tell(slot, QAccessible::Focus);
-            }
+    // The player's new mark, and the computer's answer to it.
+    int answer = -1;
+    for (std::size_t cell = 0; cell < Told.size(); ++cell) {
+        if (State.Marks[cell] != zorvane::Mark::None && Told[cell] == zorvane::Mark::None) {
+            const bool computer =
+                Record.OnePlayerMode != zorvane::FlagFalse && State.Marks[cell] == zorvane::Mark::X;
+            (computer ? answer : Unsaid) = static_cast<int>(cell);
         }
+    }
+    // In one-player mode the mark is told with the answer, once the computer has made it after
+    // its pause, or once the round has ended without one: a screen reader cuts what it is
+    // saying short for what comes next.
+    const bool awaitingAnswer = Record.OnePlayerMode != zorvane::FlagFalse && answer < 0 &&
+                                State.RoundOutcome == zorvane::OutcomeInPlay;
+    if (Unsaid >= 0 && !awaitingAnswer) {
+        QString news = CellName(Unsaid);
+        if (answer >= 0) {
+            news += QLatin1String(", then ") + CellName(answer);
+        }
+        const QString line = LineText(answer >= 0 ? answer : Unsaid);
+        const QString more = line.isEmpty() ? TurnText() : line;
+        if (!more.isEmpty()) {
+            news += QLatin1String(". ") + more;
+        }
+        const int slot = FocusSlot == 0 ? 1 : 0;
+        NewsTexts[static_cast<std::size_t>(slot)] = news;
+        Unsaid = -1;
+        focus(slot);
     }
     Told = State.Marks;
     if (summary != ToldSummary) {

@@ -13,8 +13,8 @@
 // The board window's client area. To a screen reader it holds the nine cells, in reading
 // order, as buttons named by their place and what is on them, each with the one action of a
 // click on its centre; the mark pictures are not read besides them. After them come the news
-// of the marks placed (NewsText), which a screen reader reads as they take the focus or appear;
-// a cleared board takes the focus itself. No key is taken for any of it.
+// of the moves (NewsText), which a screen reader reads as they take the focus; a cleared board
+// takes the focus itself. No key is taken for any of it.
 class BoardArea final : public QWidget {
     Q_OBJECT
 
@@ -30,9 +30,9 @@ class BoardArea final : public QWidget {
     [[nodiscard]] QString Summary() const;
     // "top row", "diagonal from top left".
     [[nodiscard]] static QString LineName(std::size_t overlay);
-    // The news of the player's last two marks, in turn, and of the computer's answer: "centre,
-    // X. Winning line: centre column. Computer takes the round." Empty once the board clears.
-    static constexpr int AnswerSlot = 2;
+    // The news of the last two moves, in turn: "top left, O, then centre, X. Winning line:
+    // centre column. Computer takes the round." Empty once the board clears.
+    static constexpr int NewsSlots = 2;
     [[nodiscard]] QString NewsText(int slot) const
     {
         return NewsTexts[static_cast<std::size_t>(slot)];
@@ -55,5 +55,7 @@ class BoardArea final : public QWidget {
     std::array<zorvane::Mark, 9> Told{};
     QString ToldSummary;
     int FocusSlot = -2;
-    std::array<QString, AnswerSlot + 1> NewsTexts;
+    std::array<QString, NewsSlots> NewsTexts;
+    // The player's mark not told yet: the computer's answer is awaited.
+    int Unsaid = -1;
 };
