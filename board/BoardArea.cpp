@@ -292,8 +292,12 @@ QString BoardArea::LineText(int cell) const
 
 QString BoardArea::TurnText() const
 {
-    if (Record.OnePlayerMode != zorvane::FlagFalse || State.VerdictShown ||
-        State.RoundOutcome != zorvane::OutcomeInPlay) {
+    return Record.OnePlayerMode == zorvane::FlagFalse ? Mover() : QString();
+}
+
+QString BoardArea::Mover() const
+{
+    if (State.VerdictShown || State.RoundOutcome != zorvane::OutcomeInPlay) {
         return {};
     }
     const bool first = State.Turn == 0;
@@ -308,7 +312,7 @@ QString BoardArea::Summary() const
     }
     const auto round = std::min(Record.RoundIndex + (State.RoundOutcome == zorvane::OutcomeInPlay),
                                 zorvane::RoundsPerMatch);
-    const QString turn = TurnText();
+    const QString turn = Mover();
     return QStringLiteral("Round %1 of %2.").arg(round).arg(zorvane::RoundsPerMatch) +
            (turn.isEmpty() ? QString() : QLatin1Char(' ') + turn + QLatin1Char('.'));
 }

@@ -47,6 +47,8 @@ class BoardArea final : public QWidget {
     void ClickCell(int cell);
 
   private:
+    // "Ann (O) to move" while a round is in play, in either mode.
+    [[nodiscard]] QString Mover() const;
     // "Winning line: top row. Ann takes the round." while the cell is on the line shown.
     [[nodiscard]] QString LineText(int cell) const;
 
