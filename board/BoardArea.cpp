@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWindow>
 
 namespace geometry = zorvane::geometry;
@@ -20,6 +21,24 @@ constexpr std::array<const char*, 9> Places{"top left",    "top centre",    "top
                                             "middle left", "centre",        "middle right",
                                             "bottom left", "bottom centre", "bottom right"};
 
+// Qt 6.4's AT-SPI bridge hands on rectangles in device-independent pixels, where a screen
+// reader clicks in the screen's own: at any scale but 1 it would click another cell. The cells,
+// which a player clicks through it, give theirs in the screen's pixels.
+QRect ForScreenReader(const QWidget* widget, const QRect& global)
+{
+#if QT_CONFIG(accessibility_atspi_bridge) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    const qreal scale = widget->devicePixelRatioF();
+    const QScreen* screen = widget->screen();
+    const QPointF origin = screen != nullptr ? screen->geometry().topLeft() : QPointF();
+    return QRectF(origin + (QPointF(global.topLeft()) - origin) * scale,
+                  QSizeF(global.size()) * scale)
+        .toAlignedRect();
+#else
+    Q_UNUSED(widget);
+    return global;
+#endif
+}
+
 // The band of a cell on each axis, the area a click plays it from.
 QRect CellBand(int cell)
 {
@@ -28,10 +47,10 @@ QRect CellBand(int cell)
             geometry::BandWidth};
 }
 
-// A cell has no widget of its own: the board's interface owns it.
-class CellAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+// A part of the board with no widget of its own: the board's interface owns it.
+class PartAccessible : public QAccessibleInterface {
   public:
-    CellAccessible(BoardArea* area, int cell) : Area(area), Cell(cell) {}
+    explicit PartAccessible(BoardArea* area) : Area(area) {}
 
     [[nodiscard]] bool isValid() const override { return !Area.isNull(); }
     [[nodiscard]] QObject* object() const override { return nullptr; }
@@ -47,9 +66,53 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleActi
     [[nodiscard]] int childCount() const override { return 0; }
     [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+  protected:
+    QPointer<BoardArea> Area;
+};
+
+// What a screen reader reads as a mark is placed, with the line it completed or whose turn it
+// is; in one-player mode with the computer's answer. It takes the focus, in turn one of two of
+// these, since a screen reader reads a focus change only to another object: not the cell, which
+// a screen reader that clicked it may have made its focus already. Nothing on the screen: they
+// have no extent.
+class NewsAccessible final : public PartAccessible {
+  public:
+    NewsAccessible(BoardArea* area, int slot) : PartAccessible(area), Slot(slot) {}
+
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && Area ? Area->CellName(Cell) : QString();
+        return kind == QAccessible::Name && Area ? Area->NewsText(Slot) : QString();
+    }
+    [[nodiscard]] QRect rect() const override { return {}; }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::StaticText; }
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !Area || !Area->isVisible() || Area->NewsText(Slot).isEmpty();
+        state.focusable = true;
+        state.focused = Area && Area->Focused() == Slot && Area->isActiveWindow();
+        return state;
+    }
+
+  private:
+    int Slot;
+};
+
+class CellAccessible final : public PartAccessible, public QAccessibleActionInterface {
+  public:
+    CellAccessible(BoardArea* area, int cell) : PartAccessible(area), Cell(cell) {}
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        if (!Area) {
+            return {};
+        }
+        if (kind == QAccessible::Name) {
+            return Area->CellName(Cell);
+        }
+        return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override
@@ -58,7 +121,7 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleActi
             return {};
         }
         const QRect band = CellBand(Cell);
-        return {Area->mapToGlobal(band.topLeft()), band.size()};
+        return ForScreenReader(Area, {Area->mapToGlobal(band.topLeft()), band.size()});
     }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Button; }
     [[nodiscard]] QAccessible::State state() const override
@@ -84,7 +147,6 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleActi
     [[nodiscard]] QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
-    QPointer<BoardArea> Area;
     int Cell;
 };
 
@@ -93,9 +155,13 @@ class BoardAccessible final : public QAccessibleWidget {
     explicit BoardAccessible(BoardArea* area) : QAccessibleWidget(area, QAccessible::Grouping)
     {
         for (int cell = 0; cell < 9; ++cell) {
-            auto* accessible = new CellAccessible(area, cell);
-            QAccessible::registerAccessibleInterface(accessible);
-            Cells[static_cast<std::size_t>(cell)] = accessible;
+            Cells[static_cast<std::size_t>(cell)] = new CellAccessible(area, cell);
+        }
+        for (int slot = 0; slot < BoardArea::NewsSlots; ++slot) {
+            Cells[static_cast<std::size_t>(9 + slot)] = new NewsAccessible(area, slot);
+        }
+        for (QAccessibleInterface* part : Cells) {
+            QAccessible::registerAccessibleInterface(part);
         }
     }
     ~BoardAccessible() override
@@ -110,9 +176,16 @@ class BoardAccessible final : public QAccessibleWidget {
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Description) {
-            return static_cast<const BoardArea*>(widget())->TurnText();
+            return Area()->Summary();
         }
         return QAccessibleWidget::text(kind);
+    }
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        state.focused = Area()->Focused() == BoardArea::BoardFocus && Area()->isActiveWindow();
+        return state;
     }
     [[nodiscard]] int childCount() const override
     {
@@ -151,8 +224,13 @@ class BoardAccessible final : public QAccessibleWidget {
     {
         return Cells[static_cast<std::size_t>(cell)];
     }
+    [[nodiscard]] QAccessibleInterface* News(int slot) const
+    {
+        return Cells[static_cast<std::size_t>(9 + slot)];
+    }
 
   private:
+    [[nodiscard]] const BoardArea* Area() const { return static_cast<const BoardArea*>(widget()); }
     // The rules, winning lines and banners; the marks are read through the cells.
     [[nodiscard]] QWidgetList Others() const
     {
@@ -167,7 +245,8 @@ class BoardAccessible final : public QAccessibleWidget {
         return others;
     }
 
-    std::array<QAccessibleInterface*, 9> Cells{};
+    // The nine cells, then the news of the last two moves.
+    std::array<QAccessibleInterface*, 9 + BoardArea::NewsSlots> Cells{};
 };
 
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object)
@@ -196,10 +275,29 @@ QString BoardArea::CellName(int cell) const
            QLatin1String(on);
 }
 
+QString BoardArea::LineText(int cell) const
+{
+    for (const zorvane::Line& line : zorvane::LineTable) {
+        if (State.Shows(line.Shows) &&
+            std::find(line.Cells.begin(), line.Cells.end(), cell) != line.Cells.end()) {
+            const bool first = State.Marks[static_cast<std::size_t>(cell)] == zorvane::Mark::O;
+            return QLatin1String("Winning line: ") +
+                   LineName(static_cast<std::size_t>(line.Shows)) + QLatin1String(". ") +
+                   QString::fromStdString(first ? Record.PlayerOneName : Record.PlayerTwoName) +
+                   QLatin1String(" takes the round.");
+        }
+    }
+    return {};
+}
+
 QString BoardArea::TurnText() const
 {
-    if (Record.OnePlayerMode != zorvane::FlagFalse || State.VerdictShown ||
-        State.RoundOutcome != zorvane::OutcomeInPlay) {
+    return Record.OnePlayerMode == zorvane::FlagFalse ? Mover() : QString();
+}
+
+QString BoardArea::Mover() const
+{
+    if (State.VerdictShown || State.RoundOutcome != zorvane::OutcomeInPlay) {
         return {};
     }
     const bool first = State.Turn == 0;
@@ -207,25 +305,91 @@ QString BoardArea::TurnText() const
            QLatin1String(first ? " (O) to move" : " (X) to move");
 }
 
+QString BoardArea::Summary() const
+{
+    if (State.VerdictShown) {
+        return QLatin1String("Match over: ") + QString::fromStdString(State.VerdictText);
+    }
+    const auto round = std::min(Record.RoundIndex + (State.RoundOutcome == zorvane::OutcomeInPlay),
+                                zorvane::RoundsPerMatch);
+    const QString turn = Mover();
+    return QStringLiteral("Round %1 of %2.").arg(round).arg(zorvane::RoundsPerMatch) +
+           (turn.isEmpty() ? QString() : QLatin1Char(' ') + turn + QLatin1Char('.'));
+}
+
+QString BoardArea::LineName(std::size_t overlay)
+{
+    return QLatin1String(zorvane::LineNames.at(overlay));
+}
+
 void BoardArea::Refresh()
 {
-    const QString turn = TurnText();
-    if (State.Marks == Told && turn == ToldTurn) {
+    const QString summary = Summary();
+    if (State.Marks == Told && summary == ToldSummary && Unsaid < 0) {
         return;
     }
     // Asking for the interface creates it: only worth it while a screen reader listens.
     auto* board = QAccessible::isActive()
                       ? static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))
                       : nullptr;
+    const auto focus = [&](int slot) {
+        FocusSlot = slot;
+        if (board != nullptr) {
+            QAccessibleEvent event(slot == BoardFocus ? static_cast<QAccessibleInterface*>(board)
+                                                      : board->News(slot),
+                                   QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        }
+    };
+    // A cleared board takes the focus, with the round and whose turn it is.
+    bool cleared = false;
+    for (std::size_t cell = 0; cell < Told.size(); ++cell) {
+        cleared = cleared ||
+                  (Told[cell] != zorvane::Mark::None && State.Marks[cell] == zorvane::Mark::None);
+    }
+    if (cleared) {
+        NewsTexts = {};
+        Unsaid = -1;
+        focus(BoardFocus);
+    }
     for (std::size_t cell = 0; cell < Told.size(); ++cell) {
         if (State.Marks[cell] != Told[cell] && board != nullptr) {
             QAccessibleEvent event(board->Cell(static_cast<int>(cell)), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         }
     }
+    // The player's new mark, and the computer's answer to it.
+    int answer = -1;
+    for (std::size_t cell = 0; cell < Told.size(); ++cell) {
+        if (State.Marks[cell] != zorvane::Mark::None && Told[cell] == zorvane::Mark::None) {
+            const bool computer =
+                Record.OnePlayerMode != zorvane::FlagFalse && State.Marks[cell] == zorvane::Mark::X;
+            (computer ? answer : Unsaid) = static_cast<int>(cell);
+        }
+    }
+    // In one-player mode the mark is told with the answer, once the computer has made it after
+    // its pause, or once the round has ended without one: a screen reader cuts what it is
+    // saying short for what comes next.
+    const bool awaitingAnswer = Record.OnePlayerMode != zorvane::FlagFalse && answer < 0 &&
+                                State.RoundOutcome == zorvane::OutcomeInPlay;
+    if (Unsaid >= 0 && !awaitingAnswer) {
+        QString news = CellName(Unsaid);
+        if (answer >= 0) {
+            news += QLatin1String(", then ") + CellName(answer);
+        }
+        const QString line = LineText(answer >= 0 ? answer : Unsaid);
+        const QString more = line.isEmpty() ? TurnText() : line;
+        if (!more.isEmpty()) {
+            news += QLatin1String(". ") + more;
+        }
+        const int slot = FocusSlot == 0 ? 1 : 0;
+        NewsTexts[static_cast<std::size_t>(slot)] = news;
+        Unsaid = -1;
+        focus(slot);
+    }
     Told = State.Marks;
-    if (turn != ToldTurn) {
-        ToldTurn = turn;
+    if (summary != ToldSummary) {
+        ToldSummary = summary;
         if (board != nullptr) {
             QAccessibleEvent event(this, QAccessible::DescriptionChanged);
             QAccessible::updateAccessibility(&event);

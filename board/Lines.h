@@ -15,6 +15,15 @@ inline constexpr std::size_t OverlayCount = 8;
 // The overlays' names, in the order of Overlay.
 inline constexpr std::array<const char*, OverlayCount> OverlayNames{"l1", "l2", "l3", "l4",
                                                                     "l5", "l6", "lL", "lR"};
+// The lines as a screen reader reads them, in the order of Overlay.
+inline constexpr std::array<const char*, OverlayCount> LineNames{"top row",
+                                                                 "middle row",
+                                                                 "bottom row",
+                                                                 "left column",
+                                                                 "centre column",
+                                                                 "right column",
+                                                                 "diagonal from top left",
+                                                                 "diagonal from top right"};
 
 struct Line {
     std::array<int, 3> Cells; // first, middle, last

@@ -49,16 +49,6 @@ LineControl* NewLineControl(const geometry::Segment& segment, QWidget* parent)
     return new LineControl(ToQt(segment.From), ToQt(segment.To), segment.Width, parent);
 }
 
-// Lines as a screen reader names them; BoardArea names the cells.
-constexpr std::array<const char*, OverlayCount> LineNames{"top row",
-                                                          "middle row",
-                                                          "bottom row",
-                                                          "left column",
-                                                          "centre column",
-                                                          "right column",
-                                                          "diagonal from top left",
-                                                          "diagonal from top right"};
-
 BannerLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* parent)
 {
     auto* label = new BannerLabel(text, parent);
@@ -157,8 +147,7 @@ void frmKelto::CreateBoard()
     for (std::size_t i = 0; i < OverlayCount; ++i) {
         Overlays[i] =
             Named(NewLineControl(geometry::OverlayRules[i], Client), zorvane::OverlayNames[i]);
-        Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") +
-                                       QLatin1String(LineNames[i]));
+        Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") + BoardArea::LineName(i));
         Overlays[i]->hide();
     }
     lblRound = Named(Banner(QStringLiteral("Next Round"),
@@ -273,6 +262,12 @@ void frmKelto::ShowState()
     mnuHelp->setEnabled(State.MenusEnabled);
     RunTimers();
     Client->Refresh();
+    // Read as the window becomes active.
+    const QString where =
+        QStringLiteral("Board under the menu bar, three rows of three cells. ") + Client->Summary();
+    if (accessibleDescription() != where) {
+        setAccessibleDescription(where);
+    }
 }
 
 void frmKelto::ShowMarks()

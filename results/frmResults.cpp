@@ -95,6 +95,17 @@ void frmResults::Form_Load()
     ArrangeRows();
     SetCaption(lblR1, table.TotalOne);
     SetCaption(lblR2, table.TotalTwo);
+    // A screen reader reads a row as "Round 1: Ann 1, Bob 0": a number alone says neither its
+    // round nor whose it is.
+    const QString one = QString::fromStdString(table.HeadingOne) + QLatin1Char(' ');
+    const QString two = QString::fromStdString(table.HeadingTwo) + QLatin1Char(' ');
+    for (std::size_t i = 0; i < table.Rows.size(); ++i) {
+        lblS1[i]->setAccessibleName(QStringLiteral("Round %1: ").arg(i + 1) + one +
+                                    lblS1[i]->text() + QLatin1Char(','));
+        lblS2[i]->setAccessibleName(two + lblS2[i]->text());
+    }
+    lblR1->setAccessibleName(QStringLiteral("Total: ") + one + lblR1->text() + QLatin1Char(','));
+    lblR2->setAccessibleName(two + lblR2->text());
 }
 
 void frmResults::ArrangeRows()

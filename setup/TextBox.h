@@ -14,6 +14,8 @@ class TextBox final : public QLineEdit {
 
     // Moves the keyboard focus here, which raises GotFocus also while the window is inactive.
     void TakeFocus();
+    // Where the caret is drawn, for a screen reader's character extents.
+    [[nodiscard]] QRect CaretRect() const { return cursorRect(); }
 
   signals:
     void GotFocus();

@@ -97,10 +97,15 @@ frmMain::frmMain(zorvane::MatchRecord& record, std::function<void()> endProgram,
           static_cast<QAbstractButton*>(cmdOK), static_cast<QAbstractButton*>(cmdExit)}) {
         button->installEventFilter(this);
     }
-    // A screen reader names each box by its caption.
+    // A screen reader names each box by its caption, and describes it by its style: choosing a
+    // style by arrow key moves the focus on into its box, so that is what is read.
     lblOne->setBuddy(txtOne);
     lblPlayer1->setBuddy(txtPlayer1);
     lblPlayer2->setBuddy(txtPlayer2);
+    txtOne->setAccessibleDescription(QStringLiteral("One Player"));
+    for (TextBox* box : {txtPlayer1, txtPlayer2}) {
+        box->setAccessibleDescription(QStringLiteral("Two Players"));
+    }
 
     connect(optOne, &QRadioButton::clicked, this, &frmMain::optOne_Click);
     connect(optTwo, &QRadioButton::clicked, this, &frmMain::optTwo_Click);

@@ -9,11 +9,11 @@ same stdout):
   press ROLE NAME   does the first action of the showing object with that role and name
   cell K            does the "click" action of the board's cell K (0..8)
   cells             the nine cells' names, in the board's order, "|"-separated
-  turn              the board's description
+  turn              the board's description: the round and whose turn it is
   value NAME        the text in the showing text box named NAME
   heard [N]         what a listener heard since the last "heard", once N things are heard (or
                     5 s passed): "shown:NAME" for a notification that became showing,
-                    "name:NAME" for a name change
+                    "focus:NAME" for an object that took the focus, "name:NAME" for a name change
   read ROLE TITLE   the names of the showing objects in that window, in reading order
   wait ROLE TITLE   "ok" once that window shows, else "timeout"
 A ROLE is written with "_" for its spaces: push_button.
@@ -39,6 +39,9 @@ def listen(event):
         if event.type.startswith("object:state-changed:showing"):
             if event.detail1 and source.getRole() == pyatspi.ROLE_NOTIFICATION:
                 heard.append("shown:" + source.name)
+        elif event.type.startswith("object:state-changed:focused"):
+            if event.detail1:
+                heard.append("focus:" + source.name)
         elif event.type.startswith("object:property-change:accessible-name"):
             heard.append("name:" + source.name)
     except GLib.Error:
@@ -159,6 +162,7 @@ def answer(words):
 
 
 pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing",
+                                       "object:state-changed:focused",
                                        "object:property-change:accessible-name")
 try:
     for line in sys.stdin:

@@ -499,7 +499,7 @@ void BoardWindowTest::screenReaderLearnsMarksLinesNamesAndRows()
     frmResults results(driver.record, &board);
     results.show();
     QVERIFY(QTest::qWaitForWindowExposed(&results));
-    // Read in order: headings, each round, the totals, then the button.
+    // Read in order: headings, each round and the totals with the names, then the button.
     QStringList read;
     QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&results);
     for (int i = 0; i < dialog->childCount(); ++i) {
@@ -508,7 +508,8 @@ void BoardWindowTest::screenReaderLearnsMarksLinesNamesAndRows()
             read << child->text(QAccessible::Name);
         }
     }
-    QCOMPARE(read, (QStringList{"Ann", "Bob", "1", "0", "1", "0", "2", "0", "Cancel"}));
+    QCOMPARE(read, (QStringList{"Ann", "Bob", "Round 1: Ann 1,", "Bob 0", "Round 2: Ann 1,",
+                                "Bob 0", "Total: Ann 2,", "Bob 0", "Cancel"}));
 }
 
 QTEST_MAIN(BoardWindowTest)

@@ -6,6 +6,7 @@
 #include "ScreenBoard.h"
 #include "XSession.h"
 
+#include "board/Lines.h"
 #include "match/Flags.h"
 #include "match/MatchRecord.h"
 #include "results/ResultsTable.h"
@@ -36,26 +37,60 @@ constexpr std::array<const char*, 9> Places{"top left",    "top centre",    "top
                                             "middle left", "centre",        "middle right",
                                             "bottom left", "bottom centre", "bottom right"};
 
+QString PlayerName(const zorvane::MatchRecord& record, QChar mark)
+{
+    return QString::fromStdString(mark == 'O' ? record.PlayerOneName : record.PlayerTwoName);
+}
+
 // The round as the test expects it, one character per cell: '.', 'O' or 'X'.
 struct Round {
     QString Marks = QStringLiteral(".........");
 
-    [[nodiscard]] QChar Winner() const
+    [[nodiscard]] int WinningLine() const
     {
-        for (const auto& line : Lines) {
-            const QChar first = Marks[line[0]];
-            if (first != '.' && Marks[line[1]] == first && Marks[line[2]] == first) {
-                return first;
+        for (std::size_t i = 0; i < Lines.size(); ++i) {
+            const QChar first = Marks[Lines[i][0]];
+            if (first != '.' && Marks[Lines[i][1]] == first && Marks[Lines[i][2]] == first) {
+                return static_cast<int>(i);
             }
         }
-        return '.';
+        return -1;
     }
+    [[nodiscard]] QChar Winner() const
+    {
+        const int line = WinningLine();
+        return line < 0 ? QChar('.') : Marks[Lines[static_cast<std::size_t>(line)][0]];
+    }
+    [[nodiscard]] QChar Next() const { return Marks.count('O') > Marks.count('X') ? 'X' : 'O'; }
     [[nodiscard]] bool Over() const { return Winner() != '.' || !Marks.contains('.'); }
     [[nodiscard]] QString Name(int cell) const
     {
         const QChar mark = Marks[cell];
         return QLatin1String(Places[static_cast<std::size_t>(cell)]) +
                (mark == '.' ? QStringLiteral(", empty") : QStringLiteral(", ") + mark);
+    }
+    // What is read as the mark on the cell is placed: the line it completed and who took the
+    // round, or whose turn it is now in two-player mode.
+    [[nodiscard]] QString News(int cell, const zorvane::MatchRecord& record) const
+    {
+        if (const int line = WinningLine(); line >= 0) {
+            return Name(cell) +
+                   ". Winning line: " + zorvane::LineNames[static_cast<std::size_t>(line)] + ". " +
+                   PlayerName(record, Winner()) + " takes the round.";
+        }
+        return Name(cell) + (Over() || record.OnePlayerMode != zorvane::FlagFalse
+                                 ? QString()
+                                 : ". " + Turn(record));
+    }
+    // The board's description.
+    [[nodiscard]] QString Summary(const zorvane::MatchRecord& record) const
+    {
+        const QString round = QStringLiteral("Round %1 of 5.").arg(record.RoundIndex + 1);
+        return round + (Over() ? QString() : ' ' + Turn(record) + '.');
+    }
+    [[nodiscard]] QString Turn(const zorvane::MatchRecord& record) const
+    {
+        return PlayerName(record, Next()) + " (" + Next() + ") to move";
     }
     [[nodiscard]] QString Names() const
     {
@@ -138,6 +173,7 @@ zorvane::MatchRecord StartMatch(ScreenReader& reader, bool onePlayer)
     record.PlayerTwoName = onePlayer ? "Computer" : reader.Ask("value Player 2 (X)").toStdString();
     reader.Ask("press push_button OK");
     reader.Ask("wait frame Zorvane");
+    reader.Ask("heard"); // the setup dialog's
     record.StartFirstMatch();
     return record;
 }
@@ -174,6 +210,8 @@ void ScreenReaderTest::FinishRound(ScreenReader& reader, zorvane::MatchRecord& r
             "the board was not cleared");
         heard = reader.Ask("heard");
         QCOMPARE(heard.count("shown:Next Round"), 1);
+        // The cleared board takes the focus, once.
+        QCOMPARE(heard.count("focus:Board"), 1);
     } else {
         const QString verdict = QString::fromStdString(zorvane::MatchVerdict(record));
         QVERIFY2(reader.AskUntil("heard",
@@ -192,13 +230,16 @@ void ScreenReaderTest::CheckResults(ScreenReader& reader, const zorvane::MatchRe
     QCOMPARE(reader.Ask("press menu_item Results"), QString("ok"));
     QCOMPARE(reader.Ask("wait dialog Zorvane"), QString("ok"));
     const zorvane::ResultsTable table = zorvane::BuildResultsTable(record);
-    QStringList rows{QString::fromStdString(table.HeadingOne),
-                     QString::fromStdString(table.HeadingTwo)};
+    const QString one = QString::fromStdString(table.HeadingOne);
+    const QString two = QString::fromStdString(table.HeadingTwo);
+    QStringList rows{one, two};
     for (const auto& row : table.Rows) {
-        rows << QString::fromStdString(row.PointsOne) << QString::fromStdString(row.PointsTwo);
+        rows << QStringLiteral("Round %1: ").arg(rows.size() / 2) + one + ' ' +
+                    QString::fromStdString(row.PointsOne) + ','
+             << two + ' ' + QString::fromStdString(row.PointsTwo);
     }
-    rows << QString::fromStdString(table.TotalOne) << QString::fromStdString(table.TotalTwo)
-         << "Cancel";
+    rows << "Total: " + one + ' ' + QString::fromStdString(table.TotalOne) + ','
+         << two + ' ' + QString::fromStdString(table.TotalTwo) << "Cancel";
     QCOMPARE(reader.Ask("read dialog Zorvane"), rows.join('|'));
     QCOMPARE(reader.Ask("press push_button Cancel"), QString("ok"));
 }
@@ -240,14 +281,13 @@ void ScreenReaderTest::twoPlayerMatchByCellActions()
             }
             QCOMPARE(reader.Ask(QStringLiteral("cell %1").arg(cell)), QString("ok"));
             QCOMPARE(reader.Ask("cells"), round.Names());
-            // One move, one name heard: the cell's, not the picture's besides.
+            // One move, one name heard, the cell's and not the picture's besides, and its news
+            // taking the focus.
             const bool changed = before != round.Names();
-            QCOMPARE(reader.Ask(QStringLiteral("heard %1").arg(int(changed))),
-                     changed ? "name:" + round.Name(cell) : QString());
-            const std::string& mover = next == 'O' ? record.PlayerOneName : record.PlayerTwoName;
-            QCOMPARE(reader.Ask("turn"),
-                     round.Over() ? QString()
-                                  : QString::fromStdString(mover) + " (" + next + ") to move");
+            QCOMPARE(reader.Ask(QStringLiteral("heard %1").arg(changed ? 2 : 0)),
+                     changed ? "name:" + round.Name(cell) + "|focus:" + round.News(cell, record)
+                             : QString());
+            QCOMPARE(reader.Ask("turn"), round.Summary(record));
         }
         QVERIFY(round.Over());
         FinishRound(reader, record, round);
@@ -271,11 +311,8 @@ void ScreenReaderTest::onePlayerMatchByCellActions()
             round.Marks[cell] = 'O';
             const bool ended = round.Over();
             QCOMPARE(reader.Ask(QStringLiteral("cell %1").arg(cell)), QString("ok"));
-            // Heard in order: the O, then the computer's X after its pause, if the round goes on.
-            QStringList heard = reader.Ask(QStringLiteral("heard %1").arg(ended ? 1 : 2))
-                                    .split('|', Qt::SkipEmptyParts);
-            QVERIFY(!heard.isEmpty());
-            QCOMPARE(heard.takeFirst(), "name:" + round.Name(cell));
+            // The O, then after its pause the computer's X if the round goes on, told together.
+            const QString heard = reader.Ask(QStringLiteral("heard %1").arg(ended ? 2 : 3));
             const QStringList names = reader.Ask("cells").split('|');
             QList<int> answers;
             for (int other = 0; other < 9; ++other) {
@@ -287,9 +324,11 @@ void ScreenReaderTest::onePlayerMatchByCellActions()
             if (!ended) {
                 QCOMPARE(round.Marks[answers[0]], QChar('.'));
                 round.Marks[answers[0]] = 'X';
-                QCOMPARE(heard, QStringList{"name:" + round.Name(answers[0])});
+                QCOMPARE(heard, "name:" + round.Name(cell) + "|name:" + round.Name(answers[0]) +
+                                    "|focus:" + round.Name(cell) + ", then " +
+                                    round.News(answers[0], record));
             } else {
-                QVERIFY2(heard.isEmpty(), qPrintable(heard.join('|')));
+                QCOMPARE(heard, "name:" + round.Name(cell) + "|focus:" + round.News(cell, record));
             }
             QCOMPARE(names.join('|'), round.Names());
         }
