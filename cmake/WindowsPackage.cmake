@@ -37,6 +37,7 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Zorvane)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
 # The Start menu's shortcut: the program, under its own name.
 set(CPACK_PACKAGE_EXECUTABLES zorvane Zorvane)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 # A 64-bit setup for a 64-bit program: it installs into the 64-bit Program Files and registry
 # without redirection, and needs no 32-bit layer.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
