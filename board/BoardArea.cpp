@@ -17,10 +17,6 @@ namespace geometry = zorvane::geometry;
 
 namespace {
 
-constexpr std::array<const char*, 9> Places{"top left",    "top centre",    "top right",
-                                            "middle left", "centre",        "middle right",
-                                            "bottom left", "bottom centre", "bottom right"};
-
 // Qt 6.4's AT-SPI bridge hands on rectangles in device-independent pixels, where a screen
 // reader clicks in the screen's own: at any scale but 1 it would click another cell. The cells,
 // which a player clicks through it, give theirs in the screen's pixels.
@@ -271,8 +267,8 @@ QString BoardArea::CellName(int cell) const
 {
     const zorvane::Mark mark = State.Marks[static_cast<std::size_t>(cell)];
     const char* on = mark == zorvane::Mark::O ? "O" : mark == zorvane::Mark::X ? "X" : "empty";
-    return QLatin1String(Places[static_cast<std::size_t>(cell)]) + QLatin1String(", ") +
-           QLatin1String(on);
+    return QLatin1String(zorvane::CellPlaces[static_cast<std::size_t>(cell)]) +
+           QLatin1String(", ") + QLatin1String(on);
 }
 
 QString BoardArea::LineText(int cell) const
@@ -281,8 +277,8 @@ QString BoardArea::LineText(int cell) const
         if (State.Shows(line.Shows) &&
             std::find(line.Cells.begin(), line.Cells.end(), cell) != line.Cells.end()) {
             const bool first = State.Marks[static_cast<std::size_t>(cell)] == zorvane::Mark::O;
-            return QLatin1String("Winning line: ") +
-                   LineName(static_cast<std::size_t>(line.Shows)) + QLatin1String(". ") +
+            return QLatin1String("Winning line: ") + QLatin1String(line.Spoken) +
+                   QLatin1String(". ") +
                    QString::fromStdString(first ? Record.PlayerOneName : Record.PlayerTwoName) +
                    QLatin1String(" takes the round.");
         }
@@ -315,11 +311,6 @@ QString BoardArea::Summary() const
     const QString turn = Mover();
     return QStringLiteral("Round %1 of %2.").arg(round).arg(zorvane::RoundsPerMatch) +
            (turn.isEmpty() ? QString() : QLatin1Char(' ') + turn + QLatin1Char('.'));
-}
-
-QString BoardArea::LineName(std::size_t overlay)
-{
-    return QLatin1String(zorvane::LineNames.at(overlay));
 }
 
 void BoardArea::Refresh()

@@ -28,8 +28,6 @@ class BoardArea final : public QWidget {
     [[nodiscard]] QString TurnText() const;
     // The round and whose turn it is, or the verdict: "Round 2 of 5. Ann (O) to move."
     [[nodiscard]] QString Summary() const;
-    // "top row", "diagonal from top left".
-    [[nodiscard]] static QString LineName(std::size_t overlay);
     // The news of the last two moves, in turn: "top left, O, then centre, X. Winning line:
     // centre column. Computer takes the round." Empty once the board clears.
     static constexpr int NewsSlots = 2;

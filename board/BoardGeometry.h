@@ -57,6 +57,9 @@ constexpr Point CellCentre(int cell)
 // "Next Round" across the middle band; the verdict starts here and is centred when shown.
 inline constexpr Rect RoundBanner{0, 104, ClientWidth, 59};
 inline constexpr Point VerdictAt{104, 176};
+// The banners' sizes in points.
+inline constexpr double RoundBannerPoints = 36.0;
+inline constexpr double VerdictPoints = 27.75;
 
 // Line1..Line4: the grid, always shown.
 inline constexpr std::array<Segment, 4> GridRules{{

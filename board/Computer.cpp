@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "board/Computer.h"
 
+#include "board/Lines.h"
 #include "match/Flags.h"
 
 #include <algorithm>
@@ -12,7 +13,35 @@
 namespace zorvane {
 
 namespace {
+
 constexpr float DrawnCells = 8.0f;
+
+// One test of the computer's table: marks on P and Q, target T open -> take T.
+struct PatternTest {
+    Mark Reads;
+    int P;
+    int Q;
+    int T;
+};
+
+constexpr std::array<PatternTest, 48> BuildPatternTable()
+{
+    std::array<PatternTest, 48> table{};
+    std::size_t n = 0;
+    for (const Mark mark : {Mark::X, Mark::O}) {
+        for (const Line& line : LineTable) {
+            const auto [first, middle, last] = line.Cells;
+            table[n++] = {mark, first, middle, last};
+            table[n++] = {mark, first, last, middle};
+            table[n++] = {mark, middle, last, first};
+        }
+    }
+    return table;
+}
+
+// Own line first (to win), then the human's (to block): 48 tests in a fixed order.
+constexpr std::array<PatternTest, 48> PatternTable = BuildPatternTable();
+
 } // namespace
 
 void ClockRandom::Reseed()

@@ -145,16 +145,19 @@ void frmKelto::CreateBoard()
     }
     // Created after the marks so that a winning line is drawn across them.
     for (std::size_t i = 0; i < OverlayCount; ++i) {
-        Overlays[i] =
-            Named(NewLineControl(geometry::OverlayRules[i], Client), zorvane::OverlayNames[i]);
-        Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") + BoardArea::LineName(i));
+        const zorvane::Line& line = zorvane::LineTable[i];
+        Overlays[i] = Named(NewLineControl(geometry::OverlayRules[i], Client), line.OverlayName);
+        Overlays[i]->setAccessibleName(QStringLiteral("Winning line: ") +
+                                       QLatin1String(line.Spoken));
         Overlays[i]->hide();
     }
     lblRound = Named(Banner(QStringLiteral("Next Round"),
-                            {geometry::RoundBanner.X, geometry::RoundBanner.Y}, 36.0, Client),
+                            {geometry::RoundBanner.X, geometry::RoundBanner.Y},
+                            geometry::RoundBannerPoints, Client),
                      "lblRound");
-    lblWin =
-        Named(Banner(QStringLiteral("Win"), ToQt(geometry::VerdictAt), 27.75, Client), "lblWin");
+    lblWin = Named(
+        Banner(QStringLiteral("Win"), ToQt(geometry::VerdictAt), geometry::VerdictPoints, Client),
+        "lblWin");
 }
 
 bool frmKelto::Form_Load()

@@ -43,7 +43,7 @@ QList<int> VisibleOverlays(const frmKelto& board)
 {
     QList<int> shown;
     for (std::size_t i = 0; i < OverlayCount; ++i) {
-        if (Find(&board, OverlayNames[i])->isVisible()) {
+        if (Find(&board, LineTable[i].OverlayName)->isVisible()) {
             shown << static_cast<int>(i);
         }
     }

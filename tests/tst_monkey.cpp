@@ -86,7 +86,7 @@ QString Check(BoardDriver& driver)
     }
     int overlays = 0;
     for (std::size_t i = 0; i < OverlayCount; ++i) {
-        overlays += Find(&board, OverlayNames[i])->isVisibleTo(client);
+        overlays += Find(&board, LineTable[i].OverlayName)->isVisibleTo(client);
     }
     if (overlays > 1) {
         return QStringLiteral("%1 overlays shown").arg(overlays);

@@ -33,9 +33,6 @@ bool ReaderToolsInstalled()
 
 constexpr std::array<std::array<int, 3>, 8> Lines{
     {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6}, {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}}};
-constexpr std::array<const char*, 9> Places{"top left",    "top centre",    "top right",
-                                            "middle left", "centre",        "middle right",
-                                            "bottom left", "bottom centre", "bottom right"};
 
 QString PlayerName(const zorvane::MatchRecord& record, QChar mark)
 {
@@ -66,7 +63,7 @@ struct Round {
     [[nodiscard]] QString Name(int cell) const
     {
         const QChar mark = Marks[cell];
-        return QLatin1String(Places[static_cast<std::size_t>(cell)]) +
+        return QLatin1String(zorvane::CellPlaces[static_cast<std::size_t>(cell)]) +
                (mark == '.' ? QStringLiteral(", empty") : QStringLiteral(", ") + mark);
     }
     // What is read as the mark on the cell is placed: the line it completed and who took the
@@ -75,8 +72,8 @@ struct Round {
     {
         if (const int line = WinningLine(); line >= 0) {
             return Name(cell) +
-                   ". Winning line: " + zorvane::LineNames[static_cast<std::size_t>(line)] + ". " +
-                   PlayerName(record, Winner()) + " takes the round.";
+                   ". Winning line: " + zorvane::LineTable[static_cast<std::size_t>(line)].Spoken +
+                   ". " + PlayerName(record, Winner()) + " takes the round.";
         }
         return Name(cell) + (Over() || record.OnePlayerMode != zorvane::FlagFalse
                                  ? QString()
