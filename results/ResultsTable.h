@@ -22,6 +22,7 @@ struct ResultsTable {
     std::string TotalTwo;
 };
 
+// The first round's row; each next one a step below the one above.
 inline constexpr int FirstRowTop = 56;
 inline constexpr int RowStep = 24; // 360 twips at 96 dpi
 

@@ -45,8 +45,9 @@ frmResults::frmResults(const zorvane::MatchRecord& record, QWidget* owner)
     lblPlayer2 = Named(Cell(QStringLiteral("Player 2"), {160, 16}, this), "lblPlayer2");
     Line2 = Named(new LineControl({8, 37}, {233, 37}, 1, this), "Line2");
     Line1 = Named(new LineControl({120, 8}, {120, 208}, 1, this), "Line1");
-    lblS1.push_back(Named(Cell(QStringLiteral("0"), {56, 56}, this), "lblS1", 0));
-    lblS2.push_back(Named(Cell(QStringLiteral("0"), {176, 56}, this), "lblS2", 0));
+    lblS1.push_back(Named(Cell(QStringLiteral("0"), {56, zorvane::FirstRowTop}, this), "lblS1", 0));
+    lblS2.push_back(
+        Named(Cell(QStringLiteral("0"), {176, zorvane::FirstRowTop}, this), "lblS2", 0));
     lblS1[0]->hide();
     lblS2[0]->hide();
     Line3 = Named(new LineControl({8, 176}, {232, 176}, 1, this), "Line3");
