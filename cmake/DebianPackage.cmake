@@ -13,8 +13,10 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(app_id ${ZORVANE_APP_ID})
 install(TARGETS zorvane RUNTIME DESTINATION ${ZORVANE_INSTALL_BINDIR})
-install(FILES desktop/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-configure_file(desktop/${app_id}.metainfo.xml.in ${app_id}.metainfo.xml @ONLY)
+configure_file(desktop/zorvane.desktop.in ${app_id}.desktop @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${app_id}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(desktop/zorvane.metainfo.xml.in ${app_id}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${app_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES resources/zorvane.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
@@ -36,43 +38,13 @@ install(FILES desktop/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zorvane
 set(ZORVANE_PACKAGE_MAINTAINER "The Zorvane developers <developers@zorvane.org>"
     CACHE STRING "The Debian package's Maintainer field, as \"name <address>\"")
 
-# The changelog a Debian package carries, one entry for this version dated by its release, so
-# that every build of a version writes the same file.
-function(zorvane_changelog_date date out) # YYYY-MM-DD, as the changelog's trailer writes it
-    string(REGEX MATCH "^([0-9]+)-0*([0-9]+)-0*([0-9]+)$" matched "${date}")
-    set(y ${CMAKE_MATCH_1})
-    set(m ${CMAKE_MATCH_2})
-    set(d ${CMAKE_MATCH_3})
-    # The day of the week, by Sakamoto's method.
-    set(month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-    math(EXPR month_index "${m} - 1")
-    list(GET month_offsets ${month_index} offset)
-    if(m LESS 3)
-        math(EXPR y "${y} - 1")
-    endif()
-    math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${d}) % 7")
-    set(weekdays Sun Mon Tue Wed Thu Fri Sat)
-    list(GET weekdays ${weekday} weekday)
-    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-    list(GET months ${month_index} month)
-    string(SUBSTRING "${date}" 0 4 year)
-    string(SUBSTRING "${date}" 8 2 day)
-    set(${out} "${weekday}, ${day} ${month} ${year} 00:00:00 +0000" PARENT_SCOPE)
-endfunction()
-zorvane_changelog_date(${ZORVANE_RELEASE_DATE} ZORVANE_CHANGELOG_DATE)
-configure_file(desktop/changelog.in changelog @ONLY)
+# The changelog, one entry per release, compressed as Debian's policy wants it.
+configure_file(desktop/changelog changelog COPYONLY)
 execute_process(COMMAND gzip -9nkf changelog WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                 COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zorvane)
 
 set(CPACK_GENERATOR DEB)
-# Broken into lines as the package's long description shows them.
-set(CPACK_PACKAGE_DESCRIPTION [[
-Noughts and crosses on a 3x3 board, for the desktop. A match is five scored
-rounds. One player plays against the computer, which completes a line of its
-own when it can, blocks yours when it must and otherwise picks a random cell;
-or two players share the mouse. A results table lists the points of every
-round.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
