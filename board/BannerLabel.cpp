@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "board/BannerLabel.h"
 
-#include <QAccessibleWidget>
+#include "platform/ScreenPixels.h"
 
 namespace {
 
-class BannerAccessible final : public QAccessibleWidget {
+class BannerAccessible final : public platform::ScreenPixelsAccessible {
   public:
     explicit BannerAccessible(QWidget* banner)
-        : QAccessibleWidget(banner, QAccessible::Notification)
+        : platform::ScreenPixelsAccessible(banner, QAccessible::Notification)
     {
     }
 

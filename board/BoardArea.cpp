@@ -5,35 +5,17 @@
 #include "board/BoardGeometry.h"
 #include "match/Flags.h"
 #include "platform/MarkPicture.h"
+#include "platform/ScreenPixels.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QWindow>
 
 namespace geometry = zorvane::geometry;
 
 namespace {
 
-// Qt 6.4's AT-SPI bridge hands on rectangles in device-independent pixels, where a screen
-// reader clicks in the screen's own: at any scale but 1 it would click another cell. The cells,
-// which a player clicks through it, give theirs in the screen's pixels.
-QRect ForScreenReader(const QWidget* widget, const QRect& global)
-{
-#if QT_CONFIG(accessibility_atspi_bridge) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    const qreal scale = widget->devicePixelRatioF();
-    const QScreen* screen = widget->screen();
-    const QPointF origin = screen != nullptr ? screen->geometry().topLeft() : QPointF();
-    return QRectF(origin + (QPointF(global.topLeft()) - origin) * scale,
-                  QSizeF(global.size()) * scale)
-        .toAlignedRect();
-#else
-    Q_UNUSED(widget);
-    return global;
-#endif
-}
 
 // The band of a cell on each axis, the area a click plays it from.
 QRect CellBand(int cell)
@@ -117,7 +99,7 @@ class CellAccessible final : public PartAccessible, public QAccessibleActionInte
             return {};
         }
         const QRect band = CellBand(Cell);
-        return ForScreenReader(Area, {Area->mapToGlobal(band.topLeft()), band.size()});
+        return platform::ForScreenReader(Area, {Area->mapToGlobal(band.topLeft()), band.size()});
     }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Button; }
     [[nodiscard]] QAccessible::State state() const override
@@ -146,9 +128,10 @@ class CellAccessible final : public PartAccessible, public QAccessibleActionInte
     int Cell;
 };
 
-class BoardAccessible final : public QAccessibleWidget {
+class BoardAccessible final : public platform::ScreenPixelsAccessible {
   public:
-    explicit BoardAccessible(BoardArea* area) : QAccessibleWidget(area, QAccessible::Grouping)
+    explicit BoardAccessible(BoardArea* area)
+        : platform::ScreenPixelsAccessible(area, QAccessible::Grouping)
     {
         for (int cell = 0; cell < 9; ++cell) {
             Cells[static_cast<std::size_t>(cell)] = new CellAccessible(area, cell);

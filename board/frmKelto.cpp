@@ -14,6 +14,7 @@
 #include "platform/Pause.h"
 #include "platform/Placement.h"
 #include "platform/ProgramInfo.h"
+#include "platform/ScreenPixels.h"
 #include "platform/WaitCursor.h"
 #include "results/frmResults.h"
 #include "setup/frmMain.h"
@@ -64,6 +65,17 @@ BannerLabel* Banner(const QString& text, QPoint at, qreal pointSize, QWidget* pa
     return label;
 }
 
+// The window gives its extents in the screen's pixels, as its board and the board's parts do:
+// a screen reader's review leaves out what lies outside them.
+QAccessibleInterface* WindowFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("frmKelto") && object->isWidgetType()) {
+        return new platform::ScreenPixelsAccessible(static_cast<QWidget*>(object),
+                                                    QAccessible::Window);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 frmKelto::frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
@@ -71,6 +83,8 @@ frmKelto::frmKelto(zorvane::MatchRecord& record, zorvane::RandomSource& random,
     : Record(record), Random(random), EndProgram(std::move(endProgram)),
       Sleep(pause ? std::move(pause) : PauseFunction(platform::Sleep))
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(WindowFactory), true);
+    Q_UNUSED(factoryInstalled);
     setWindowTitle(QStringLiteral("Zorvane"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

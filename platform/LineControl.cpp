@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #include "platform/LineControl.h"
 
-#include <QAccessibleWidget>
+#include "platform/ScreenPixels.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -10,9 +11,9 @@
 
 namespace {
 
-class LineAccessible final : public QAccessibleWidget {
+class LineAccessible final : public platform::ScreenPixelsAccessible {
   public:
-    explicit LineAccessible(QWidget* line) : QAccessibleWidget(line) {}
+    explicit LineAccessible(QWidget* line) : platform::ScreenPixelsAccessible(line) {}
 
     [[nodiscard]] QAccessible::Role role() const override
     {

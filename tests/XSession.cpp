@@ -30,7 +30,7 @@ bool XSession::ToolsInstalled()
            !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
 }
 
-XSession::XSession(bool windowManager)
+XSession::XSession(bool windowManager, QSize screen)
 {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
@@ -40,7 +40,9 @@ XSession::XSession(bool windowManager)
         return;
     }
     Server.setProgram(xvfb);
-    Server.setArguments({"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+    Server.setArguments({"-displayfd", "1", "-screen", "0",
+                         QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                         "-nolisten", "tcp"});
     Server.start();
     if (!Server.waitForStarted(5000) || !Server.waitForReadyRead(10000)) {
         Why = QStringLiteral("Xvfb did not start: %1").arg(Server.errorString());

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 struct _XDisplay;
@@ -17,7 +18,8 @@ struct _XDisplay;
 class XSession {
   public:
     // With `windowManager`, openbox frames, places and focuses the windows as on a desktop.
-    explicit XSession(bool windowManager = false);
+    // The screen is 800 × 600 unless a larger one is asked for (the board at scale 2).
+    explicit XSession(bool windowManager = false, QSize screen = {800, 600});
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;

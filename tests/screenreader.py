@@ -10,6 +10,8 @@ same stdout):
   cell K            does the "click" action of the board's cell K (0..8)
   cells             the nine cells' names, in the board's order, "|"-separated
   turn              the board's description: the round and whose turn it is
+  extents           the board window's extents on the screen, then the nine cells', each
+                    "x,y,width,height", "|"-separated
   value NAME        the text in the showing text box named NAME
   heard [N]         what a listener heard since the last "heard", once N things are heard (or
                     5 s passed): "shown:NAME" for a notification that became showing,
@@ -144,6 +146,11 @@ def answer(words):
                 if node.getRoleName() == "text" and node.name == name and showing(node):
                     return node.queryText().getText(0, -1)
         return "error: no text " + name
+    if command == "extents":
+        area = board()
+        nodes = [window("frame", "Zorvane")] + [area.getChildAtIndex(k) for k in range(9)]
+        boxes = (node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for node in nodes)
+        return "|".join("%d,%d,%d,%d" % (box.x, box.y, box.width, box.height) for box in boxes)
     if command == "turn":
         return board().description
     if command == "heard":

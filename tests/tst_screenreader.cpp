@@ -101,10 +101,11 @@ struct Round {
 
 class ScreenReader {
   public:
-    explicit ScreenReader(const XSession& x)
+    explicit ScreenReader(const XSession& x, const QString& scale = QStringLiteral("1"))
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DISPLAY"), x.DisplayName());
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
         // The accessibility bus's socket is named by the display: kept apart from any other.
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Runtime.path());
         Driver.setProcessEnvironment(environment);
@@ -183,6 +184,8 @@ class ScreenReaderTest : public QObject {
   private slots:
     void twoPlayerMatchByCellActions();
     void onePlayerMatchByCellActions();
+    void cellsClickedAtTheirExtents_data();
+    void cellsClickedAtTheirExtents();
 
   private:
     // Ends the round: the points recorded, then the banner heard once and the board cleared,
@@ -332,6 +335,64 @@ void ScreenReaderTest::onePlayerMatchByCellActions()
         FinishRound(reader, record, round);
     }
     CheckResults(reader, record);
+}
+
+void ScreenReaderTest::cellsClickedAtTheirExtents_data()
+{
+    QTest::addColumn<QString>("scale");
+    for (const char* scale : {"1", "1.25", "1.5", "2"}) {
+        QTest::newRow(scale) << QString::fromLatin1(scale);
+    }
+}
+
+// What a screen reader's review does: it reads what lies inside the window's extents and clicks
+// at the centre of a cell's. At every scale the window's are where the window is, each cell's
+// lie inside them, and a click there marks that cell and no other.
+void ScreenReaderTest::cellsClickedAtTheirExtents()
+{
+    QFETCH(QString, scale);
+    SKIP_WITHOUT_READER();
+    XSession x(false, {1280, 1024});
+    SKIP_WITHOUT_X(x);
+    ScreenReader reader(x, scale);
+    const zorvane::MatchRecord record = StartMatch(reader, false);
+    QVERIFY(!record.PlayerOneName.empty());
+    QList<QRect> extents;
+    for (const QString& box : reader.Ask("extents").split('|')) {
+        const QStringList part = box.split(',');
+        QCOMPARE(part.size(), 4);
+        extents << QRect(part[0].toInt(), part[1].toInt(), part[2].toInt(), part[3].toInt());
+    }
+    QCOMPARE(extents.size(), 10);
+    // Qt's own rounding of the window's place to device-independent pixels: one pixel off.
+    const QRect window = x.Geometry(x.FindWindow(QStringLiteral("Zorvane")));
+    QVERIFY2((extents[0].topLeft() - window.topLeft()).manhattanLength() <= 2 &&
+                 (QPoint(extents[0].width(), extents[0].height()) -
+                  QPoint(window.width(), window.height()))
+                         .manhattanLength() <= 2,
+             qPrintable(QStringLiteral("window at %1,%2 %3x%4, its extents %5,%6 %7x%8")
+                            .arg(window.x())
+                            .arg(window.y())
+                            .arg(window.width())
+                            .arg(window.height())
+                            .arg(extents[0].x())
+                            .arg(extents[0].y())
+                            .arg(extents[0].width())
+                            .arg(extents[0].height())));
+    Round round;
+    QChar next = 'O';
+    // A draw: every cell is clicked once.
+    for (const int cell : {0, 4, 8, 2, 6, 3, 5, 7, 1}) {
+        const QRect at = extents[1 + cell];
+        QVERIFY2(extents[0].contains(at), qPrintable(round.Name(cell)));
+        x.ClickAt(at.center());
+        round.Marks[cell] = next;
+        next = next == 'O' ? 'X' : 'O';
+        QString names;
+        QVERIFY2(reader.AskUntil(
+                     "cells", [&](const QString& now) { return (names = now) == round.Names(); }),
+                 qPrintable(round.Name(cell) + " clicked: " + names));
+    }
 }
 
 int main(int argc, char** argv)
