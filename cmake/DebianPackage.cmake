@@ -27,6 +27,9 @@ foreach(size IN LISTS ZORVANE_ICON_SIZES)
             RENAME ${app_id}.png)
 endforeach()
 string(REPLACE "©" "\\(co" ZORVANE_COPYRIGHT_ROFF "${ZORVANE_COPYRIGHT}")
+# The manual page names the game where it is installed.
+cmake_path(ABSOLUTE_PATH ZORVANE_INSTALL_BINDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+           OUTPUT_VARIABLE ZORVANE_INSTALL_FULL_BINDIR)
 configure_file(desktop/zorvane.6.in zorvane.6 @ONLY)
 # Compressed, as Debian's policy wants manual pages; -n keeps the time stamp out of the file.
 execute_process(COMMAND gzip -9nkf zorvane.6 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
