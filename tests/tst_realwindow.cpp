@@ -71,9 +71,6 @@ void RealWindowTest::pauseShowsTheOThenTheHourglassThenTheX()
 {
     QFETCH(QString, manager);
     XSession x(!manager.isEmpty(), manager.isEmpty() ? QStringLiteral("openbox") : manager);
-    if (x.ToolMissing() && manager.startsWith("metacity")) {
-        QSKIP(qPrintable(x.Problem()));
-    }
     SKIP_WITHOUT_X(x);
     const ScreenBoard board = StartOn(x, true);
     QVERIFY(!board.Origin.isNull());
@@ -185,9 +182,6 @@ void RealWindowTest::windowsAreCentredFrameIncluded()
         QSKIP("the game runs under Wine, whose frames are the window manager's");
     }
     XSession x(true, manager);
-    if (x.ToolMissing() && manager != "openbox") {
-        QSKIP(qPrintable(x.Problem()));
-    }
     SKIP_WITHOUT_X(x);
     const auto centredOn = [](QRect frame, QPointF centre) {
         const QPointF off = QRectF(frame).center() - centre;
