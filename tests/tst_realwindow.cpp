@@ -183,12 +183,14 @@ void RealWindowTest::windowsAreCentredFrameIncluded()
     }
     XSession x(true, manager);
     SKIP_WITHOUT_X(x);
-    const auto centredOn = [](QRect frame, QPointF centre) {
+    const auto centredOn = [&](QRect frame, QPointF centre) {
         const QPointF off = QRectF(frame).center() - centre;
-        return qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2;
+        // icewm's task bar along the bottom takes 27 px off the work area once it shows, which
+        // may be just after the game placed its first window.
+        const double taskBar = manager == "icewm" && centre == QPointF(400, 300) ? 13.5 : 0;
+        return qAbs(off.x()) <= 2 && (qAbs(off.y()) <= 2 || qAbs(off.y() + taskBar) <= 2);
     };
-    // The work area's centre: the screen's, but for icewm's task bar along the bottom.
-    const QPointF screen(400, manager == "icewm" ? 286.5 : 300);
+    const QPointF screen(400, 300); // Xvfb's 800 x 600
     QVERIFY(x.StartGame());
     unsigned long setup = x.FindWindow("Choose your playing style");
     QVERIFY(setup != 0);
