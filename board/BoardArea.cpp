@@ -139,14 +139,16 @@ class BoardAccessible final : public platform::ScreenPixelsAccessible {
         for (int slot = 0; slot < BoardArea::NewsSlots; ++slot) {
             Cells[static_cast<std::size_t>(9 + slot)] = new NewsAccessible(area, slot);
         }
-        for (QAccessibleInterface* part : Cells) {
-            QAccessible::registerAccessibleInterface(part);
+        for (std::size_t i = 0; i < Cells.size(); ++i) {
+            Ids[i] = QAccessible::registerAccessibleInterface(Cells[i]);
         }
     }
     ~BoardAccessible() override
     {
-        for (QAccessibleInterface* cell : Cells) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
+        // By the ids registering gave: asked for the id of a pointer it no longer knows, as in
+        // Qt's own teardown, QAccessible would register it again and call into it.
+        for (const QAccessible::Id id : Ids) {
+            QAccessible::deleteAccessibleInterface(id);
         }
     }
     BoardAccessible(const BoardAccessible&) = delete;
@@ -226,6 +228,7 @@ class BoardAccessible final : public platform::ScreenPixelsAccessible {
 
     // The nine cells, then the news of the last two moves.
     std::array<QAccessibleInterface*, 9 + BoardArea::NewsSlots> Cells{};
+    std::array<QAccessible::Id, 9 + BoardArea::NewsSlots> Ids{};
 };
 
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object)

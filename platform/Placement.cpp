@@ -29,6 +29,7 @@ void Place(QWidget* window, QPoint centre, const QRect& bounds)
         window->move(frameAt);
     }
     CorrectOnceFramed(window, frameAt, frame, centre, bounds);
+    KeepPositionTrue(window);
 }
 
 } // namespace
@@ -59,8 +60,8 @@ void CentreOnScreen(QWidget* window)
 
 void CentreOver(QWidget* window, const QWidget* owner)
 {
-    // The window system's own idea of the frame: QWidget's lags behind it at times.
-    const QRect frame = owner->windowHandle()->frameGeometry();
+    // The window system's own idea of the frame: Qt's lags behind it at times.
+    const QRect frame = FrameOnScreen(owner);
     const QScreen* screen = owner->screen();
     Place(window, frame.center(), screen != nullptr ? screen->availableGeometry() : frame);
 }

@@ -21,4 +21,11 @@ QMargins ExpectedFrame(QWidget* window);
 void CorrectOnceFramed(QWidget* window, QPoint frameAt, QMargins expected, QPoint centre,
                        const QRect& bounds);
 
+// Keeps Qt's idea of where the window is (its geometry, and so mapToGlobal and the
+// accessibility extents) the window system's, at every showing and every move.
+void KeepPositionTrue(QWidget* window);
+
+// Where the window's frame is on the screen, as the window system has it now.
+QRect FrameOnScreen(const QWidget* window);
+
 } // namespace platform

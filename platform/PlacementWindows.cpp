@@ -17,4 +17,12 @@ QMargins ExpectedFrame(QWidget* window)
 
 void CorrectOnceFramed(QWidget*, QPoint, QMargins, QPoint, const QRect&) {}
 
+// Windows tells Qt of every move itself, frame included.
+void KeepPositionTrue(QWidget*) {}
+
+QRect FrameOnScreen(const QWidget* window)
+{
+    return window->windowHandle()->frameGeometry();
+}
+
 } // namespace platform

@@ -52,8 +52,12 @@ void DropQueuedInput()
     DiscardWaitingInput();
     auto* drop = new InputDrop(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(drop);
-    // Lifted once the event loop has delivered what was queued by then: first every event
-    // posted before this one, then, through a zero timer, what the window system still held.
+    // Lifted two turns of the event loop later: a queued call, then a zero timer, which Qt 6
+    // also runs as a queued call, so no sooner than the turn after the first. That is long
+    // enough on X11 because Qt's reader thread read the input made during the pause while the
+    // pause lasted: it is in Qt's queue of window-system events when the loop first turns, and
+    // each turn delivers every window-system event queued by then. On Windows it is taken from
+    // the thread's own queue above.
     QMetaObject::invokeMethod(
         drop, [drop] { QTimer::singleShot(0, drop, &QObject::deleteLater); }, Qt::QueuedConnection);
 }

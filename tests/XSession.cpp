@@ -30,12 +30,13 @@ bool XSession::ToolsInstalled()
            !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
 }
 
-XSession::XSession(bool windowManager, QSize screen)
+XSession::XSession(bool windowManager, const QString& windowManagerProgram, QSize screen)
 {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+    QStringList arguments = QProcess::splitCommand(windowManagerProgram);
+    const QString openbox = QStandardPaths::findExecutable(arguments.takeFirst());
     if (!ToolsInstalled() || (windowManager && openbox.isEmpty())) {
-        Why = QStringLiteral("Xvfb, xdotool or openbox is not installed");
+        Why = QStringLiteral("Xvfb, xdotool or %1 is not installed").arg(windowManagerProgram);
         Missing = true;
         return;
     }
@@ -59,14 +60,14 @@ XSession::XSession(bool windowManager, QSize screen)
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DISPLAY"), Display);
         WindowManager.setProcessEnvironment(environment);
-        WindowManager.start(openbox, {});
+        WindowManager.start(openbox, arguments);
         // Ready once it owns the screen's window-manager selection.
         const Atom selection = XInternAtom(Connection, "WM_S0", False);
         QElapsedTimer clock;
         clock.start();
         while (XGetSelectionOwner(Connection, selection) == None) {
             if (clock.elapsed() > 10000) {
-                Why = QStringLiteral("openbox did not start");
+                Why = QStringLiteral("%1 did not start").arg(windowManagerProgram);
                 return;
             }
             QThread::msleep(50);
@@ -229,6 +230,34 @@ QPoint XSession::Pointer() const
     return {x, y};
 }
 
+QRect XSession::PopupGeometry(int ms) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        Window root = 0;
+        Window up = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        XSync(Connection, False);
+        if (XQueryTree(Connection, DefaultRootWindow(Connection), &root, &up, &children, &count) !=
+            0) {
+            const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
+            // The topmost unmanaged window of its size: icewm's frames are unmanaged too.
+            for (unsigned int i = count; i-- > 0;) {
+                XWindowAttributes attributes;
+                if (XGetWindowAttributes(Connection, children[i], &attributes) != 0 &&
+                    attributes.map_state == IsViewable && attributes.override_redirect != 0 &&
+                    attributes.width >= 40 && attributes.height >= 40) {
+                    return Geometry(children[i]);
+                }
+            }
+        }
+        QThread::msleep(50);
+    } while (clock.elapsed() < ms);
+    return {};
+}
+
 void XSession::RequestClose(unsigned long window) const
 {
     XEvent event{};
@@ -260,6 +289,14 @@ void XSession::Keys(const QStringList& keys) const
 void XSession::ClickAt(QPoint screen) const
 {
     ClicksAt({screen});
+}
+
+void XSession::Drag(QPoint from, QPoint to) const
+{
+    Xdotool({"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1",
+             "sleep", "0.1", "mousemove", QString::number((from.x() + to.x()) / 2),
+             QString::number((from.y() + to.y()) / 2), "sleep", "0.1", "mousemove",
+             QString::number(to.x()), QString::number(to.y()), "sleep", "0.1", "mouseup", "1"});
 }
 
 void XSession::ClickHere() const

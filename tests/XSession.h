@@ -12,14 +12,18 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 struct _XDisplay;
 
 class XSession {
   public:
-    // With `windowManager`, openbox frames, places and focuses the windows as on a desktop.
-    // The screen is 800 × 600 unless a larger one is asked for (the board at scale 2).
-    explicit XSession(bool windowManager = false, QSize screen = {800, 600});
+    // With `windowManager`, it (openbox unless named) frames, places and focuses the windows as
+    // on a desktop. The screen is 800 × 600 unless a larger one is asked for (the board at
+    // scale 2).
+    explicit XSession(bool windowManager = false,
+                      const QString& windowManagerProgram = QStringLiteral("openbox"),
+                      QSize screen = {800, 600});
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -49,11 +53,16 @@ class XSession {
     // The window with the window manager's frame around it.
     [[nodiscard]] QRect FrameGeometry(unsigned long window) const;
     [[nodiscard]] QPoint Pointer() const;
+    // The game's open pop-up menu, which Qt places where it believes its window is; null when
+    // none shows within `ms`.
+    [[nodiscard]] QRect PopupGeometry(int ms = 3000) const;
     // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
     void RequestClose(unsigned long window) const;
 
     void Keys(const QStringList& keys) const;
     void ClickAt(QPoint screen) const;
+    // The left button held from one place to another, as a user drags a title bar.
+    void Drag(QPoint from, QPoint to) const;
     // A click where the pointer already is, without moving it.
     void ClickHere() const;
     void ClicksAt(const QList<QPoint>& screen) const;

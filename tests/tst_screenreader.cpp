@@ -352,7 +352,7 @@ void ScreenReaderTest::cellsClickedAtTheirExtents()
 {
     QFETCH(QString, scale);
     SKIP_WITHOUT_READER();
-    XSession x(false, {1280, 1024});
+    XSession x(false, QStringLiteral("openbox"), {1280, 1024});
     SKIP_WITHOUT_X(x);
     ScreenReader reader(x, scale);
     const zorvane::MatchRecord record = StartMatch(reader, false);
