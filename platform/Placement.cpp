@@ -22,9 +22,10 @@ void Place(QWidget* window, QPoint centre, const QRect& bounds)
     }
     const QMargins frame = ExpectedFrame(window);
     const QPoint frameAt = CentredFrame(window->size(), frame, centre, bounds);
-    if (QWindow* handle = window->windowHandle(); handle != nullptr) {
-        // Made already: its position is that of the client.
-        handle->setPosition(frameAt + QPoint(frame.left(), frame.top()));
+    if (window->windowHandle() != nullptr) {
+        // Made already, its geometry is the client's. Set on the widget, which then counts as
+        // placed: QDialog centres a dialog shown unplaced over its owner.
+        window->setGeometry(QRect(frameAt + QPoint(frame.left(), frame.top()), window->size()));
     } else {
         window->move(frameAt);
     }

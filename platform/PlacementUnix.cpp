@@ -10,9 +10,12 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
+#include <thread>
 
 namespace platform {
 
@@ -22,8 +25,10 @@ namespace {
 QMargins LastFrame;
 
 // Corrects a window's first placement once, when the window manager has framed it and the
-// real frame is known, and only while the window is still where it was put: a place the window
-// manager chose, or a move the user made, always stands.
+// frame is other than expected, and only while the window is still where it was put: a place
+// the window manager chose, or a move the user made, always stands. Most window managers tell
+// the frame before the window is mapped, when asked, and this has nothing to do; kwin tells it
+// only once it has moved the window into its frame, which may be after the first exposure.
 class FrameCorrection final : public QObject {
   public:
     FrameCorrection(QWidget* window, QPoint frameAt, QMargins guess, QPoint centre, QRect bounds)
@@ -37,29 +42,51 @@ class FrameCorrection final : public QObject {
     {
         // The native window exists from the widget's show event on.
         if (watched == Window && event->type() == QEvent::Show) {
-            Window->removeEventFilter(this);
             Window->windowHandle()->installEventFilter(this);
             return false;
         }
         QWindow* handle = Window->windowHandle();
-        if (watched != handle || event->type() != QEvent::Expose || !handle->isExposed()) {
+        if (watched == Window && event->type() == QEvent::Hide) {
+            Done(handle); // the next showing is placed anew
             return false;
         }
-        // The window manager frames a window before it maps it, so its first exposure is the
-        // first moment the frame is known.
-        handle->removeEventFilter(this);
-        deleteLater();
-        LastFrame = handle->frameMargins();
-        if (LastFrame != Guess && StillWherePut(handle->framePosition())) {
+        if (watched != handle) {
+            return false;
+        }
+        if (event->type() == QEvent::Expose && handle->isExposed()) {
+            Exposed = true;
+        } else if (event->type() != QEvent::Move || !Exposed) {
+            return false;
+        }
+        const QMargins frame = handle->frameMargins();
+        // While kwin frames a window, Qt may find it in a frame of no size: no frame yet.
+        if (frame == Guess || frame.left() < 0 || frame.top() < 0 || frame.right() < 0 ||
+            frame.bottom() < 0) {
+            return false; // framed as expected, or not framed yet
+        }
+        LastFrame = frame;
+        // Far from where it was put, it may be only on its way there (kwin frames a window at
+        // the screen's corner first): watched on.
+        if (StillWherePut(handle->framePosition())) {
+            Done(handle);
             // Qt converts the client's position for the window manager, whichever gravity the
             // window was created with.
-            handle->setPosition(CentredFrame(handle->size(), LastFrame, Centre, Bounds) +
-                                QPoint(LastFrame.left(), LastFrame.top()));
+            handle->setPosition(CentredFrame(handle->size(), frame, Centre, Bounds) +
+                                QPoint(frame.left(), frame.top()));
         }
         return false;
     }
 
   private:
+    void Done(QWindow* handle)
+    {
+        Window->removeEventFilter(this);
+        if (handle != nullptr) {
+            handle->removeEventFilter(this);
+        }
+        deleteLater();
+    }
+
     // Some window managers (icewm) report the first position as if the frame were not yet
     // there: an offset within the frame's own size is the same place, a larger one is a place
     // of the window manager's choosing.
@@ -75,7 +102,66 @@ class FrameCorrection final : public QObject {
     QMargins Guess;
     QPoint Centre;
     QRect Bounds;
+    bool Exposed = false;
 };
+
+xcb_atom_t Atom(xcb_connection_t* x11, const char* name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, void (*)(void*)> reply(
+        xcb_intern_atom_reply(
+            x11, xcb_intern_atom(x11, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr),
+        std::free);
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+// The frame a window manager says it will give the window, asked before the window is mapped
+// (_NET_REQUEST_FRAME_EXTENTS). Qt's window is made for the asking. A window manager that
+// does not answer within a fifth of a second is not asked again.
+std::optional<QMargins> AskedFrame(QWidget* window)
+{
+    static bool answers = true;
+    xcb_connection_t* x11 = X11Connection();
+    if (x11 == nullptr || !answers) {
+        return std::nullopt;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x11)).data->root;
+    const std::unique_ptr<xcb_get_selection_owner_reply_t, void (*)(void*)> manager(
+        xcb_get_selection_owner_reply(x11, xcb_get_selection_owner(x11, Atom(x11, "WM_S0")),
+                                      nullptr),
+        std::free);
+    if (!manager || manager->owner == XCB_WINDOW_NONE) {
+        return std::nullopt; // no window manager: no frame
+    }
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t extents = Atom(x11, "_NET_FRAME_EXTENTS");
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = id;
+    request.type = Atom(x11, "_NET_REQUEST_FRAME_EXTENTS");
+    xcb_send_event(x11, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(x11);
+    // Read back rather than waited for as an event, which Qt's own reader takes.
+    using namespace std::chrono_literals;
+    const auto end = std::chrono::steady_clock::now() + 200ms;
+    do {
+        const std::unique_ptr<xcb_get_property_reply_t, void (*)(void*)> told(
+            xcb_get_property_reply(
+                x11, xcb_get_property(x11, 0, id, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr),
+            std::free);
+        if (told && told->format == 32 && xcb_get_property_value_length(told.get()) == 16) {
+            const auto* side = static_cast<const uint32_t*>(xcb_get_property_value(told.get()));
+            const qreal ratio = window->devicePixelRatio();
+            return QMargins(qRound(side[0] / ratio), qRound(side[2] / ratio),
+                            qRound(side[1] / ratio), qRound(side[3] / ratio));
+        }
+        std::this_thread::sleep_for(1ms);
+    } while (std::chrono::steady_clock::now() < end);
+    answers = false;
+    return std::nullopt;
+}
 
 // Where the X server has the window's client area, in its own pixels.
 std::optional<QRect> ServerGeometry(xcb_connection_t* x11, const QWindow* window)
@@ -87,8 +173,8 @@ std::optional<QRect> ServerGeometry(xcb_connection_t* x11, const QWindow* window
         return std::nullopt;
     }
     const std::unique_ptr<xcb_translate_coordinates_reply_t, void (*)(void*)> at(
-        xcb_translate_coordinates_reply(
-            x11, xcb_translate_coordinates(x11, id, size->root, 0, 0), nullptr),
+        xcb_translate_coordinates_reply(x11, xcb_translate_coordinates(x11, id, size->root, 0, 0),
+                                        nullptr),
         std::free);
     if (!at) {
         return std::nullopt;
@@ -171,11 +257,11 @@ class PositionKeeper final : public QObject {
 
 } // namespace
 
-// X11 window managers frame a window as they map it: until then the last window's frame is
-// the best guess (none for the first).
-QMargins ExpectedFrame(QWidget*)
+// X11 window managers frame a window as they map it. Asked, most tell the frame before; else
+// the last window's frame is the best guess (none for the first).
+QMargins ExpectedFrame(QWidget* window)
 {
-    return LastFrame;
+    return AskedFrame(window).value_or(LastFrame);
 }
 
 void CorrectOnceFramed(QWidget* window, QPoint frameAt, QMargins expected, QPoint centre,

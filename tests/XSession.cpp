@@ -9,6 +9,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
 
 #include <memory>
@@ -301,7 +302,11 @@ void XSession::Drag(QPoint from, QPoint to) const
 
 void XSession::ClickHere() const
 {
-    Xdotool({"click", "1"});
+    // From this process, as xdotool does it, but without a process to start: the click is made
+    // when this returns.
+    XTestFakeButtonEvent(Connection, 1, True, CurrentTime);
+    XTestFakeButtonEvent(Connection, 1, False, CurrentTime);
+    XSync(Connection, False);
 }
 
 void XSession::ClicksAt(const QList<QPoint>& screen) const
