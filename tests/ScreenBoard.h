@@ -65,6 +65,16 @@ struct ScreenBoard {
         return Origin + QPoint(x, y);
     }
     void Click(int cell) const { X.ClickAt(Centre(cell)); }
+    // Whether the screen shows the board as the game drew it. A player clicks only what they
+    // see, and a compositor just started may show nothing yet: kwin's screen stays black for
+    // half a second after it has taken the screen.
+    [[nodiscard]] bool Shown() const
+    {
+        const QRect client(Origin,
+                           QSize(zorvane::geometry::ClientWidth, zorvane::geometry::ClientHeight));
+        const QImage drawn = X.Grab(client.translated(-X.Geometry(Window).topLeft()), Window);
+        return !drawn.isNull() && drawn == X.Grab(client);
+    }
     // The bounding box of the red pixels in `area`; null when there are none.
     [[nodiscard]] QRect RedArea(QRect area) const
     {
@@ -107,8 +117,10 @@ inline ScreenBoard StartOn(XSession& x, bool onePlayer)
     }
     x.Focus(board);
     const QRect frame = x.Geometry(board);
-    return {x, frame.topLeft() + QPoint(0, frame.height() - zorvane::geometry::ClientHeight),
-            board};
+    ScreenBoard shown{
+        x, frame.topLeft() + QPoint(0, frame.height() - zorvane::geometry::ClientHeight), board};
+    WaitFor([&] { return shown.Shown(); }, 5000);
+    return shown;
 }
 
 // Skips the test, saying why, where a tool the X session needs is not installed; under CI, and

@@ -325,17 +325,17 @@ QColor XSession::Pixel(QPoint screen) const
     return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
 }
 
-QImage XSession::Grab(QRect screen) const
+QImage XSession::Grab(QRect area, unsigned long window) const
 {
-    XImage* image = XGetImage(Connection, DefaultRootWindow(Connection), screen.x(), screen.y(),
-                              static_cast<unsigned int>(screen.width()),
-                              static_cast<unsigned int>(screen.height()), AllPlanes, ZPixmap);
-    QImage grabbed(screen.size(), QImage::Format_RGB32);
+    XImage* image = XGetImage(Connection, window != 0 ? window : DefaultRootWindow(Connection),
+                              area.x(), area.y(), static_cast<unsigned int>(area.width()),
+                              static_cast<unsigned int>(area.height()), AllPlanes, ZPixmap);
+    QImage grabbed(area.size(), QImage::Format_RGB32);
     if (image == nullptr) {
         return {};
     }
-    for (int y = 0; y < screen.height(); ++y) {
-        for (int x = 0; x < screen.width(); ++x) {
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
             grabbed.setPixel(x, y, static_cast<QRgb>(XGetPixel(image, x, y) & 0xffffff));
         }
     }

@@ -67,7 +67,9 @@ class XSession {
     void ClickHere() const;
     void ClicksAt(const QList<QPoint>& screen) const;
     [[nodiscard]] QColor Pixel(QPoint screen) const;
-    [[nodiscard]] QImage Grab(QRect screen) const;
+    // The screen's pixels, or with `window` the window's own in its coordinates: what the
+    // program drew, even where a compositor has yet to show it.
+    [[nodiscard]] QImage Grab(QRect area, unsigned long window = 0) const;
     // What the pointer's current cursor looks like: equal for equal images, whether they come
     // from a cursor theme or from the X server's own cursor font.
     [[nodiscard]] QByteArray CursorImage() const;
