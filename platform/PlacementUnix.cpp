@@ -21,6 +21,12 @@ namespace platform {
 
 namespace {
 
+// An xcb reply, which is the caller's to free.
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
+
 // The frame of the last window the window manager framed: the best guess for the next one.
 QMargins LastFrame;
 
@@ -107,10 +113,8 @@ class FrameCorrection final : public QObject {
 
 xcb_atom_t Atom(xcb_connection_t* x11, const char* name)
 {
-    const std::unique_ptr<xcb_intern_atom_reply_t, void (*)(void*)> reply(
-        xcb_intern_atom_reply(
-            x11, xcb_intern_atom(x11, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr),
-        std::free);
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        x11, xcb_intern_atom(x11, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
@@ -125,10 +129,8 @@ std::optional<QMargins> AskedFrame(QWidget* window)
         return std::nullopt;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x11)).data->root;
-    const std::unique_ptr<xcb_get_selection_owner_reply_t, void (*)(void*)> manager(
-        xcb_get_selection_owner_reply(x11, xcb_get_selection_owner(x11, Atom(x11, "WM_S0")),
-                                      nullptr),
-        std::free);
+    const Reply<xcb_get_selection_owner_reply_t> manager(xcb_get_selection_owner_reply(
+        x11, xcb_get_selection_owner(x11, Atom(x11, "WM_S0")), nullptr));
     if (!manager || manager->owner == XCB_WINDOW_NONE) {
         return std::nullopt; // no window manager: no frame
     }
@@ -147,10 +149,8 @@ std::optional<QMargins> AskedFrame(QWidget* window)
     using namespace std::chrono_literals;
     const auto end = std::chrono::steady_clock::now() + 200ms;
     do {
-        const std::unique_ptr<xcb_get_property_reply_t, void (*)(void*)> told(
-            xcb_get_property_reply(
-                x11, xcb_get_property(x11, 0, id, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr),
-            std::free);
+        const Reply<xcb_get_property_reply_t> told(xcb_get_property_reply(
+            x11, xcb_get_property(x11, 0, id, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
         if (told && told->format == 32 && xcb_get_property_value_length(told.get()) == 16) {
             const auto* side = static_cast<const uint32_t*>(xcb_get_property_value(told.get()));
             const qreal ratio = window->devicePixelRatio();
@@ -167,15 +167,13 @@ std::optional<QMargins> AskedFrame(QWidget* window)
 std::optional<QRect> ServerGeometry(xcb_connection_t* x11, const QWindow* window)
 {
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const std::unique_ptr<xcb_get_geometry_reply_t, void (*)(void*)> size(
-        xcb_get_geometry_reply(x11, xcb_get_geometry(x11, id), nullptr), std::free);
+    const Reply<xcb_get_geometry_reply_t> size(
+        xcb_get_geometry_reply(x11, xcb_get_geometry(x11, id), nullptr));
     if (!size) {
         return std::nullopt;
     }
-    const std::unique_ptr<xcb_translate_coordinates_reply_t, void (*)(void*)> at(
-        xcb_translate_coordinates_reply(x11, xcb_translate_coordinates(x11, id, size->root, 0, 0),
-                                        nullptr),
-        std::free);
+    const Reply<xcb_translate_coordinates_reply_t> at(xcb_translate_coordinates_reply(
+        x11, xcb_translate_coordinates(x11, id, size->root, 0, 0), nullptr));
     if (!at) {
         return std::nullopt;
     }
