@@ -287,7 +287,12 @@ void ScreenReaderTest::twoPlayerMatchByCellActions()
             QCOMPARE(reader.Ask(QStringLiteral("heard %1").arg(changed ? 2 : 0)),
                      changed ? "name:" + round.Name(cell) + "|focus:" + round.News(cell, record)
                              : QString());
-            QCOMPARE(reader.Ask("turn"), round.Summary(record));
+            // A round's ending move is followed by its verdict at the outcome timer's next tick,
+            // which a busy machine may let pass before the question is asked.
+            const QString summary = reader.Ask("turn");
+            QVERIFY2(summary == round.Summary(record) ||
+                         (round.Over() && summary.startsWith("Match over: ")),
+                     qPrintable(summary));
         }
         QVERIFY(round.Over());
         FinishRound(reader, record, round);
