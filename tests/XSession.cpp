@@ -62,16 +62,24 @@ XSession::XSession(bool windowManager, const QString& windowManagerProgram, QSiz
         environment.insert(QStringLiteral("DISPLAY"), Display);
         WindowManager.setProcessEnvironment(environment);
         WindowManager.start(openbox, arguments);
-        // Ready once it owns the screen's window-manager selection.
-        const Atom selection = XInternAtom(Connection, "WM_S0", False);
+        // Ready once it owns the screen's window-manager selection and, where it composites,
+        // the compositing one: until its compositor runs the screen shows nothing, and kwin
+        // starts that about half a second after it has taken the screen.
+        QList<Atom> selections{XInternAtom(Connection, "WM_S0", False)};
+        if (windowManagerProgram.contains(QLatin1String("composit")) ||
+            windowManagerProgram == QLatin1String("kwin_x11")) {
+            selections << XInternAtom(Connection, "_NET_WM_CM_S0", False);
+        }
         QElapsedTimer clock;
         clock.start();
-        while (XGetSelectionOwner(Connection, selection) == None) {
-            if (clock.elapsed() > 10000) {
-                Why = QStringLiteral("%1 did not start").arg(windowManagerProgram);
-                return;
+        for (const Atom selection : selections) {
+            while (XGetSelectionOwner(Connection, selection) == None) {
+                if (clock.elapsed() > 10000) {
+                    Why = QStringLiteral("%1 did not start").arg(windowManagerProgram);
+                    return;
+                }
+                QThread::msleep(50);
             }
-            QThread::msleep(50);
         }
     }
 }
@@ -244,12 +252,17 @@ QRect XSession::PopupGeometry(int ms) const
         if (XQueryTree(Connection, DefaultRootWindow(Connection), &root, &up, &children, &count) !=
             0) {
             const std::unique_ptr<Window, int (*)(void*)> owned(children, XFree);
-            // The topmost unmanaged window of its size: icewm's frames are unmanaged too.
+            // The topmost unmanaged window of its size that a program made: icewm's frames are
+            // unmanaged too, but carry no class, and one is there before the menu opens.
             for (unsigned int i = count; i-- > 0;) {
                 XWindowAttributes attributes;
+                XClassHint hint{};
                 if (XGetWindowAttributes(Connection, children[i], &attributes) != 0 &&
                     attributes.map_state == IsViewable && attributes.override_redirect != 0 &&
-                    attributes.width >= 40 && attributes.height >= 40) {
+                    attributes.width >= 40 && attributes.height >= 40 &&
+                    XGetClassHint(Connection, children[i], &hint) != 0) {
+                    XFree(hint.res_name);
+                    XFree(hint.res_class);
                     return Geometry(children[i]);
                 }
             }
