@@ -47,8 +47,9 @@ class XSession {
     [[nodiscard]] bool GameRunning() const;
 
     // The top-level window with this title, other than `besides`; 0 when there is none
-    // within `ms`.
-    unsigned long FindWindow(const QString& title, int ms = 5000, unsigned long besides = 0) const;
+    // within `ms`. Under Wine a program's first window waits for Wine's own start, which takes
+    // seconds.
+    unsigned long FindWindow(const QString& title, int ms = 20000, unsigned long besides = 0) const;
     [[nodiscard]] QRect Geometry(unsigned long window) const;
     // The window with the window manager's frame around it.
     [[nodiscard]] QRect FrameGeometry(unsigned long window) const;
