@@ -345,6 +345,7 @@ void frmKelto::RepaintNow()
     // The client area itself: it fills its own ground, and a repaint of the main window alone
     // leaves its newly shown marks to the next turn of the event loop.
     Client->repaint();
+    platform::FinishDrawing();
 }
 
 void frmKelto::SetWaitCursor(bool waiting)
