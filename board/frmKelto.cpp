@@ -15,6 +15,7 @@
 #include "platform/Placement.h"
 #include "platform/ProgramInfo.h"
 #include "platform/ScreenPixels.h"
+#include "platform/ScreenReaderShowing.h"
 #include "platform/WaitCursor.h"
 #include "results/frmResults.h"
 #include "setup/frmMain.h"
@@ -365,6 +366,9 @@ bool frmKelto::event(QEvent* event)
     // and the round flow must not depend on it.
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
         Form_Activate();
+    }
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+        platform::ShowAnewToScreenReaders(this);
     }
     return QMainWindow::event(event);
 }
