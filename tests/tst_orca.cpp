@@ -283,12 +283,14 @@ void OrcaTest::ClickByReview(Orca& orca, const Round& round, int cell)
 void OrcaTest::PlayRound(Orca& orca, zorvane::MatchRecord& record)
 {
     Round round;
-    // Two players: O takes the top row; one player: O takes the first empty cell each time.
-    QList<int> moves{0, 3, 1, 4, 2};
+    // Two players: O takes the bottom row; one player: O takes the last empty cell each time.
+    // Either way the first click is on the bottom row, so the review reads all nine cells.
+    QList<int> moves{6, 0, 7, 1, 8};
     QChar next = 'O';
     const bool onePlayer = record.OnePlayerMode != zorvane::FlagFalse;
     while (!round.Over()) {
-        const int cell = onePlayer ? static_cast<int>(round.Marks.indexOf('.')) : moves.takeFirst();
+        const int cell =
+            onePlayer ? static_cast<int>(round.Marks.lastIndexOf('.')) : moves.takeFirst();
         ClickByReview(orca, round, cell);
         if (QTest::currentTestFailed()) {
             return;
