@@ -18,7 +18,9 @@ same stdout):
                     "focus:NAME" for an object that took the focus, "name:NAME" for a name change
   read ROLE TITLE   the names of the showing objects in that window, in reading order
   wait ROLE TITLE   "ok" once that window shows, else "timeout"
-A ROLE is written with "_" for its spaces: push_button.
+A ROLE is AT-SPI's, named as pyatspi names it without its ROLE_ prefix: push_button. Roles are
+compared as roles, not by their display names, which AT-SPI changes ("push button" became
+"button" in 2.56).
 Replies that fail start with "error:".
 """
 import os
@@ -80,18 +82,23 @@ def descendants(node):
             yield from descendants(child)
 
 
-def window(role, title):
+def role(word):
+    """The AT-SPI role a command names: push_button is pyatspi.ROLE_PUSH_BUTTON."""
+    return getattr(pyatspi, "ROLE_" + word.upper())
+
+
+def window(kind, title):
     app = application()
     for i in range(app.childCount if app else 0):
         top = app.getChildAtIndex(i)
-        if top is not None and top.getRoleName() == role and top.name == title and showing(top):
+        if top is not None and top.getRole() == kind and top.name == title and showing(top):
             return top
     return None
 
 
 def board():
-    for node in descendants(window("frame", "Zorvane")):
-        if node.getRoleName() == "panel" and node.name == "Board":
+    for node in descendants(window(pyatspi.ROLE_FRAME, "Zorvane")):
+        if node.getRole() == pyatspi.ROLE_PANEL and node.name == "Board":
             return node
     raise LookupError("no board")
 
@@ -113,26 +120,26 @@ def act_later(node):
 def answer(words):
     command = words[0]
     if command == "wait":
-        role, title = words[1].replace("_", " "), " ".join(words[2:])
+        kind, title = role(words[1]), " ".join(words[2:])
         end = time.monotonic() + 10
         while time.monotonic() < end:
-            if application() is not None and window(role, title) is not None:
+            if application() is not None and window(kind, title) is not None:
                 return "ok"
             pump(0.1)
         return "timeout"
     if command == "press":
-        role, name = words[1].replace("_", " "), " ".join(words[2:])
+        kind, name = role(words[1]), " ".join(words[2:])
         for top in (application().getChildAtIndex(i) for i in range(application().childCount)):
             if top is not None and showing(top):
                 for node in descendants(top):
                     # A menu's items answer whether or not it is open.
-                    if node.getRoleName() == role and node.name == name and (
-                            showing(node) or role == "menu item"):
+                    if node.getRole() == kind and node.name == name and (
+                            showing(node) or kind == pyatspi.ROLE_MENU_ITEM):
                         # An action that opens a modal dialog answers only once it closes.
                         threading.Thread(target=act_later, args=(node,), daemon=True).start()
                         pump(0.5)
                         return "ok"
-        return "error: no " + role + " " + name
+        return "error: no " + words[1] + " " + name
     if command == "cell":
         act(board().getChildAtIndex(int(words[1])), "click")
         return "ok"
@@ -143,12 +150,13 @@ def answer(words):
         name = " ".join(words[1:])
         for top in (application().getChildAtIndex(i) for i in range(application().childCount)):
             for node in descendants(top):
-                if node.getRoleName() == "text" and node.name == name and showing(node):
+                if node.getRole() == pyatspi.ROLE_TEXT and node.name == name and showing(node):
                     return node.queryText().getText(0, -1)
         return "error: no text " + name
     if command == "extents":
         area = board()
-        nodes = [window("frame", "Zorvane")] + [area.getChildAtIndex(k) for k in range(9)]
+        nodes = [window(pyatspi.ROLE_FRAME, "Zorvane")]
+        nodes += [area.getChildAtIndex(k) for k in range(9)]
         boxes = (node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for node in nodes)
         return "|".join("%d,%d,%d,%d" % (box.x, box.y, box.width, box.height) for box in boxes)
     if command == "turn":
@@ -163,7 +171,7 @@ def answer(words):
         heard.clear()
         return said
     if command == "read":
-        top = window(words[1].replace("_", " "), " ".join(words[2:]))
+        top = window(role(words[1]), " ".join(words[2:]))
         return "|".join(n.name for n in descendants(top) if n.name and showing(n))
     return "error: unknown command " + command
 
