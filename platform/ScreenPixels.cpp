@@ -9,7 +9,7 @@ namespace platform {
 
 QRect ForScreenReader(const QWidget* widget, const QRect& global)
 {
-#if QT_CONFIG(accessibility_atspi_bridge) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#if QT_CONFIG(accessibility_atspi_bridge)
     const qreal scale = widget->devicePixelRatioF();
     const QScreen* screen = widget->screen();
     const QPointF origin = screen != nullptr ? screen->geometry().topLeft() : QPointF();
