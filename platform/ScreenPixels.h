@@ -11,9 +11,10 @@ class QWidget;
 
 namespace platform {
 
-// Qt 6.4's AT-SPI bridge hands on rectangles in device-independent pixels, where a screen
-// reader works in the screen's own: at any scale but 1 it clicks beside what it reviews, and
-// its review leaves out what lies outside the window as it wrongly measures it. A rectangle in
+// Qt's AT-SPI bridge (6.4.2 and 6.8.2 alike) hands on rectangles in device-independent
+// pixels, where a screen reader works in the screen's own: at any scale but 1 it clicks beside
+// what it reviews, and its review leaves out what lies outside the window as it wrongly
+// measures it. A rectangle in
 // global device-independent pixels as a screen reader must get it.
 QRect ForScreenReader(const QWidget* widget, const QRect& global);
 
