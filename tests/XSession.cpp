@@ -101,9 +101,14 @@ XSession::~XSession()
     if (Connection != nullptr) {
         XCloseDisplay(Connection);
     }
+    // Ended for good: a server still ending removes its socket as it goes, and on a machine
+    // with no other X server the next session's server takes the same display number.
     if (Server.state() != QProcess::NotRunning) {
         Server.terminate();
-        Server.waitForFinished(3000);
+        if (!Server.waitForFinished(5000)) {
+            Server.kill();
+            Server.waitForFinished(3000);
+        }
     }
 }
 
