@@ -8,7 +8,6 @@
 #include "SpokenRound.h"
 #include "XSession.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -113,24 +112,14 @@ class Orca {
     {
         Forget();
         X.Keys({key});
-        const QDeadlineTimer deadline(3000);
-        while (Said().isEmpty() && !deadline.hasExpired()) {
-            QThread::msleep(20);
-        }
+        WaitFor([&] { return !Said().isEmpty(); }, 3000);
         QThread::msleep(150);
         return Said();
     }
     // Waits until Orca has said `expected` since the last key.
     bool Hear(const QString& expected, int ms = 5000)
     {
-        const QDeadlineTimer deadline(ms);
-        while (!Said().contains(expected)) {
-            if (deadline.hasExpired()) {
-                return false;
-            }
-            QThread::msleep(20);
-        }
-        return true;
+        return WaitFor([&] { return Said().contains(expected); }, ms);
     }
     // Everything Orca said since the last key, one utterance after another.
     QString Said()
