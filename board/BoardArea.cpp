@@ -51,10 +51,16 @@ class PartAccessible : public QAccessibleInterface {
 };
 
 // What a screen reader reads as a mark is placed, with the line it completed or whose turn it
-// is; in one-player mode with the computer's answer. It takes the focus, in turn one of two of
-// these, since a screen reader reads a focus change only to another object: not the cell, which
-// a screen reader that clicked it may have made its focus already. Nothing on the screen: they
-// have no extent.
+// is; in one-player mode with the computer's answer; and as the board clears, the new round and
+// whose turn it is. It takes the focus, in turn one of two of these, since a screen reader reads
+// a focus change only to another object: not the cell, which a screen reader that clicked it may
+// have made its focus already.
+// - Nothing on the screen: it lies far above and left of every screen, as the web's text for
+//   screen readers alone does; a reader's review lists an object of no size as one it cannot
+//   place.
+// - A paragraph, not a label: readers read the board's unrelated labels with the board as the
+//   focus enters it, which would say the news twice.
+// - Not focusable by keys, so not read as a read-only text box.
 class NewsAccessible final : public PartAccessible {
   public:
     NewsAccessible(BoardArea* area, int slot) : PartAccessible(area), Slot(slot) {}
@@ -63,13 +69,12 @@ class NewsAccessible final : public PartAccessible {
     {
         return kind == QAccessible::Name && Area ? Area->NewsText(Slot) : QString();
     }
-    [[nodiscard]] QRect rect() const override { return {}; }
-    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::StaticText; }
+    [[nodiscard]] QRect rect() const override { return {-32000, -32000, 1, 1}; }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Paragraph; }
     [[nodiscard]] QAccessible::State state() const override
     {
         QAccessible::State state;
         state.invisible = !Area || !Area->isVisible() || Area->NewsText(Slot).isEmpty();
-        state.focusable = true;
         state.focused = Area && Area->Focused() == Slot && Area->isActiveWindow();
         return state;
     }
@@ -154,20 +159,6 @@ class BoardAccessible final : public platform::ScreenPixelsAccessible {
     BoardAccessible(const BoardAccessible&) = delete;
     BoardAccessible& operator=(const BoardAccessible&) = delete;
 
-    [[nodiscard]] QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Description) {
-            return Area()->Summary();
-        }
-        return QAccessibleWidget::text(kind);
-    }
-    [[nodiscard]] QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.focusable = true;
-        state.focused = Area()->Focused() == BoardArea::BoardFocus && Area()->isActiveWindow();
-        return state;
-    }
     [[nodiscard]] int childCount() const override
     {
         return static_cast<int>(Cells.size() + Others().size());
@@ -289,8 +280,10 @@ QString BoardArea::Mover() const
 
 QString BoardArea::Summary() const
 {
+    // Who won is the verdict banner's to tell: a screen reader reads a change of the window's
+    // description, which holds this, while the window is active as well.
     if (State.VerdictShown) {
-        return QLatin1String("Match over: ") + QString::fromStdString(State.VerdictText);
+        return QStringLiteral("Match over.");
     }
     const auto round = std::min(Record.RoundIndex + (State.RoundOutcome == zorvane::OutcomeInPlay),
                                 zorvane::RoundsPerMatch);
@@ -301,24 +294,13 @@ QString BoardArea::Summary() const
 
 void BoardArea::Refresh()
 {
-    const QString summary = Summary();
-    if (State.Marks == Told && summary == ToldSummary && Unsaid < 0) {
+    if (State.Marks == Told && Unsaid < 0) {
         return;
     }
     // Asking for the interface creates it: only worth it while a screen reader listens.
     auto* board = QAccessible::isActive()
                       ? static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))
                       : nullptr;
-    const auto focus = [&](int slot) {
-        FocusSlot = slot;
-        if (board != nullptr) {
-            QAccessibleEvent event(slot == BoardFocus ? static_cast<QAccessibleInterface*>(board)
-                                                      : board->News(slot),
-                                   QAccessible::Focus);
-            QAccessible::updateAccessibility(&event);
-        }
-    };
-    // A cleared board takes the focus, with the round and whose turn it is.
     bool cleared = false;
     for (std::size_t cell = 0; cell < Told.size(); ++cell) {
         cleared = cleared ||
@@ -327,7 +309,7 @@ void BoardArea::Refresh()
     if (cleared) {
         NewsTexts = {};
         Unsaid = -1;
-        focus(BoardFocus);
+        Tell(Summary());
     }
     for (std::size_t cell = 0; cell < Told.size(); ++cell) {
         if (State.Marks[cell] != Told[cell] && board != nullptr) {
@@ -359,18 +341,21 @@ void BoardArea::Refresh()
         if (!more.isEmpty()) {
             news += QLatin1String(". ") + more;
         }
-        const int slot = FocusSlot == 0 ? 1 : 0;
-        NewsTexts[static_cast<std::size_t>(slot)] = news;
         Unsaid = -1;
-        focus(slot);
+        Tell(news);
     }
     Told = State.Marks;
-    if (summary != ToldSummary) {
-        ToldSummary = summary;
-        if (board != nullptr) {
-            QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&event);
-        }
+}
+
+void BoardArea::Tell(const QString& news)
+{
+    const int slot = FocusSlot == 0 ? 1 : 0;
+    NewsTexts[static_cast<std::size_t>(slot)] = news;
+    FocusSlot = slot;
+    if (QAccessible::isActive()) {
+        auto* board = static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this));
+        QAccessibleEvent event(board->News(slot), QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

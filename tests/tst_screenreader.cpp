@@ -142,8 +142,8 @@ void ScreenReaderTest::FinishRound(ScreenReader& reader, zorvane::MatchRecord& r
             "the board was not cleared");
         heard = reader.Ask("heard");
         QCOMPARE(heard.count("shown:Next Round"), 1);
-        // The cleared board takes the focus, once.
-        QCOMPARE(heard.count("focus:Board"), 1);
+        // The cleared board's news takes the focus, once: the next round and its turn.
+        QCOMPARE(heard.count("focus:" + Round().Summary(record)), 1);
     } else {
         const QString verdict = QString::fromStdString(zorvane::MatchVerdict(record));
         QVERIFY2(reader.AskUntil("heard",
@@ -222,8 +222,8 @@ void ScreenReaderTest::twoPlayerMatchByCellActions()
             // A round's ending move is followed by its verdict at the outcome timer's next tick,
             // which a busy machine may let pass before the question is asked.
             const QString summary = reader.Ask("turn");
-            QVERIFY2(summary == round.Summary(record) ||
-                         (round.Over() && summary.startsWith("Match over: ")),
+            QVERIFY2(summary.endsWith(". " + round.Summary(record)) ||
+                         (round.Over() && summary.endsWith(". Match over.")),
                      qPrintable(summary));
         }
         QVERIFY(round.Over());
