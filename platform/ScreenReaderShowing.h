@@ -13,8 +13,9 @@ namespace platform {
 // but not yet shown keeps it invisible once shown, and its flat review finds nothing in it. The
 // board window is such a window: Qt makes it as the owner of the setup dialog shown before it.
 // Called as the window shows, this gives the window a new accessible object, which a screen
-// reader knows nothing of and so reads anew. Qt 6.4's bridge has the fault and today's sends
-// the same; Windows, whose screen readers use UI Automation, has not.
+// reader knows nothing of and so reads anew. Qt 6.4's bridge and 6.8's send the same; Orca 48
+// reads a window's state again where Orca 43 did not, but a reader may keep it as 43 does.
+// Windows, whose screen readers use UI Automation, has not the fault.
 void ShowAnewToScreenReaders(QWidget* window);
 
 } // namespace platform

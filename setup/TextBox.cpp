@@ -47,8 +47,8 @@ std::vector<std::pair<int, int>> Pieces(const QString& text, QAccessible::TextBo
 }
 
 // Qt's own line edit interface loops for ever when asked for the word or sentence at the end
-// of its text (Qt 6.4), and reports a single empty attribute run, which makes Orca drop the
-// last character. This one answers every question from the text alone.
+// of its text, 6.4.2 and 6.8.2 alike, and reports a single empty attribute run, which makes
+// Orca drop the last character. This one answers every question from the text alone.
 class TextBoxAccessible final : public QAccessibleWidget,
                                 public QAccessibleTextInterface,
                                 public QAccessibleEditableTextInterface {

@@ -52,9 +52,19 @@ XSession::XSession(bool windowManager, const QString& windowManagerProgram, QSiz
     }
     Display = QStringLiteral(":") + QString::fromLatin1(Server.readLine()).trimmed();
     XSetErrorHandler(IgnoreErrors);
-    Connection = XOpenDisplay(Display.toLatin1().constData());
+    // A server has been seen to refuse the first connection now and then: asked again a while.
+    QElapsedTimer waited;
+    waited.start();
+    while ((Connection = XOpenDisplay(Display.toLatin1().constData())) == nullptr &&
+           Server.state() == QProcess::Running && waited.elapsed() < 3000) {
+        QThread::msleep(100);
+    }
     if (Connection == nullptr) {
-        Why = QStringLiteral("cannot connect to Xvfb on %1").arg(Display);
+        Why = QStringLiteral("cannot connect to Xvfb on %1 (%2): %3")
+                  .arg(Display,
+                       Server.state() == QProcess::Running ? QStringLiteral("running")
+                                                            : QStringLiteral("ended"),
+                       QString::fromLocal8Bit(Server.readAllStandardError()).trimmed());
         return;
     }
     if (windowManager) {
