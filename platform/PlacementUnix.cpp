@@ -191,9 +191,10 @@ QPoint FromServer(const QWindow* window, QPoint native)
 
 // Qt believes what the window manager's synthetic ConfigureNotify says of a top-level
 // window's position, and some (icewm 3.3 with Qt 6.4) give one too low by the title bar as
-// they frame a window: Qt then keeps it until the window moves again. Not seen with icewm 3.7
-// and Qt 6.8; it costs a round trip where nothing is wrong, so it stays for every version. Whenever Qt's position is not the
-// server's, the server's is told to Qt in the same way, in an event sent to this program alone.
+// they frame a window: Qt then keeps it until the window moves again. Whenever Qt's position is
+// not the server's, the server's is told to Qt in the same way, in an event sent to this
+// program alone. Not seen with icewm 3.7 and Qt 6.8; it costs a round trip where nothing is
+// wrong, so it stays for every version.
 // Returns the server's client area in Qt's pixels, or nothing off X11.
 std::optional<QRect> MakePositionTrue(QWindow* window)
 {
