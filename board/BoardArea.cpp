@@ -3,19 +3,14 @@
 #include "board/BoardArea.h"
 
 #include "board/BoardGeometry.h"
-#include "match/Flags.h"
-#include "platform/MarkPicture.h"
 #include "platform/ScreenPixels.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QWindow>
 
 namespace geometry = zorvane::geometry;
 
 namespace {
-
 
 // The band of a cell on each axis, the area a click plays it from.
 QRect CellBand(int cell)
@@ -50,36 +45,34 @@ class PartAccessible : public QAccessibleInterface {
     QPointer<BoardArea> Area;
 };
 
-// What a screen reader reads as a mark is placed, with the line it completed or whose turn it
-// is; in one-player mode with the computer's answer; and as the board clears, the new round and
-// whose turn it is. It takes the focus, in turn one of two of these, since a screen reader reads
-// a focus change only to another object: not the cell, which a screen reader that clicked it may
-// have made its focus already.
-// - Nothing on the screen: it lies far above and left of every screen, as the web's text for
-//   screen readers alone does; a reader's review lists an object of no size as one it cannot
-//   place.
-// - A paragraph, not a label: readers read the board's unrelated labels with the board as the
-//   focus enters it, which would say the news twice.
-// - Not focusable by keys, so not read as a read-only text box.
+// The news, a paragraph far above and left of every screen, as the web's text for screen
+// readers alone: a reader's review lists an object of no size as one it cannot place. Not a
+// label, which readers read with the board as the focus enters it, saying the news twice; not
+// focusable by keys, which would be read as a read-only text box.
 class NewsAccessible final : public PartAccessible {
   public:
     NewsAccessible(BoardArea* area, int slot) : PartAccessible(area), Slot(slot) {}
 
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && Area ? Area->NewsText(Slot) : QString();
+        return kind == QAccessible::Name && Area ? News() : QString();
     }
     [[nodiscard]] QRect rect() const override { return {-32000, -32000, 1, 1}; }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Paragraph; }
     [[nodiscard]] QAccessible::State state() const override
     {
         QAccessible::State state;
-        state.invisible = !Area || !Area->isVisible() || Area->NewsText(Slot).isEmpty();
-        state.focused = Area && Area->Focused() == Slot && Area->isActiveWindow();
+        state.invisible = !Area || !Area->isVisible() || News().isEmpty();
+        state.focused = Area && Area->Told().FocusSlot == Slot && Area->isActiveWindow();
         return state;
     }
 
   private:
+    [[nodiscard]] QString News() const
+    {
+        return QString::fromStdString(Area->Told().News[static_cast<std::size_t>(Slot)]);
+    }
+
     int Slot;
 };
 
@@ -89,13 +82,11 @@ class CellAccessible final : public PartAccessible, public QAccessibleActionInte
 
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
-        if (!Area) {
+        if (!Area || kind != QAccessible::Name) {
             return {};
         }
-        if (kind == QAccessible::Name) {
-            return Area->CellName(Cell);
-        }
-        return {};
+        const zorvane::Mark mark = Area->Board().Marks[static_cast<std::size_t>(Cell)];
+        return QString::fromStdString(zorvane::CellName(Cell, mark));
     }
     void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override
@@ -124,7 +115,7 @@ class CellAccessible final : public PartAccessible, public QAccessibleActionInte
     void doAction(const QString& name) override
     {
         if (name == QLatin1String("click") && Area) {
-            Area->ClickCell(Cell);
+            emit Area->CellActivated(Cell);
         }
     }
     [[nodiscard]] QStringList keyBindingsForAction(const QString&) const override { return {}; }
@@ -141,7 +132,7 @@ class BoardAccessible final : public platform::ScreenPixelsAccessible {
         for (int cell = 0; cell < 9; ++cell) {
             Cells[static_cast<std::size_t>(cell)] = new CellAccessible(area, cell);
         }
-        for (int slot = 0; slot < BoardArea::NewsSlots; ++slot) {
+        for (int slot = 0; slot < zorvane::NewsSlots; ++slot) {
             Cells[static_cast<std::size_t>(9 + slot)] = new NewsAccessible(area, slot);
         }
         for (std::size_t i = 0; i < Cells.size(); ++i) {
@@ -202,15 +193,15 @@ class BoardAccessible final : public platform::ScreenPixelsAccessible {
     }
 
   private:
-    [[nodiscard]] const BoardArea* Area() const { return static_cast<const BoardArea*>(widget()); }
-    // The rules, winning lines and banners; the marks are read through the cells.
+    // The area's own children but for those read through the cells.
     [[nodiscard]] QWidgetList Others() const
     {
+        const auto* area = static_cast<const BoardArea*>(widget());
         QWidgetList others;
-        for (QObject* object : widget()->children()) {
+        for (QObject* object : area->children()) {
             auto* control = qobject_cast<QWidget*>(object);
             if (control != nullptr && !control->isWindow() &&
-                dynamic_cast<MarkPicture*>(control) == nullptr) {
+                !area->ReadThroughCells().contains(control)) {
                 others << control;
             }
         }
@@ -218,8 +209,8 @@ class BoardAccessible final : public platform::ScreenPixelsAccessible {
     }
 
     // The nine cells, then the news of the last two moves.
-    std::array<QAccessibleInterface*, 9 + BoardArea::NewsSlots> Cells{};
-    std::array<QAccessible::Id, 9 + BoardArea::NewsSlots> Ids{};
+    std::array<QAccessibleInterface*, 9 + zorvane::NewsSlots> Cells{};
+    std::array<QAccessible::Id, 9 + zorvane::NewsSlots> Ids{};
 };
 
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object)
@@ -240,140 +231,18 @@ BoardArea::BoardArea(const zorvane::BoardState& state, const zorvane::MatchRecor
     Q_UNUSED(factoryInstalled);
 }
 
-QString BoardArea::CellName(int cell) const
-{
-    const zorvane::Mark mark = State.Marks[static_cast<std::size_t>(cell)];
-    const char* on = mark == zorvane::Mark::O ? "O" : mark == zorvane::Mark::X ? "X" : "empty";
-    return QLatin1String(zorvane::CellPlaces[static_cast<std::size_t>(cell)]) +
-           QLatin1String(", ") + QLatin1String(on);
-}
-
-QString BoardArea::LineText(int cell) const
-{
-    for (const zorvane::Line& line : zorvane::LineTable) {
-        if (State.Shows(line.Shows) &&
-            std::find(line.Cells.begin(), line.Cells.end(), cell) != line.Cells.end()) {
-            const bool first = State.Marks[static_cast<std::size_t>(cell)] == zorvane::Mark::O;
-            return QLatin1String("Winning line: ") + QLatin1String(line.Spoken) +
-                   QLatin1String(". ") +
-                   QString::fromStdString(first ? Record.PlayerOneName : Record.PlayerTwoName) +
-                   QLatin1String(" takes the round.");
-        }
-    }
-    return {};
-}
-
-QString BoardArea::TurnText() const
-{
-    return Record.OnePlayerMode == zorvane::FlagFalse ? Mover() : QString();
-}
-
-QString BoardArea::Mover() const
-{
-    if (State.VerdictShown || State.RoundOutcome != zorvane::OutcomeInPlay) {
-        return {};
-    }
-    const bool first = State.Turn == 0;
-    return QString::fromStdString(first ? Record.PlayerOneName : Record.PlayerTwoName) +
-           QLatin1String(first ? " (O) to move" : " (X) to move");
-}
-
-QString BoardArea::Summary() const
-{
-    // Who won is the verdict banner's to tell: a screen reader reads a change of the window's
-    // description, which holds this, while the window is active as well.
-    if (State.VerdictShown) {
-        return QStringLiteral("Match over.");
-    }
-    const auto round = std::min(Record.RoundIndex + (State.RoundOutcome == zorvane::OutcomeInPlay),
-                                zorvane::RoundsPerMatch);
-    const QString turn = Mover();
-    return QStringLiteral("Round %1 of %2.").arg(round).arg(zorvane::RoundsPerMatch) +
-           (turn.isEmpty() ? QString() : QLatin1Char(' ') + turn + QLatin1Char('.'));
-}
-
 void BoardArea::Refresh()
 {
-    if (State.Marks == Told && Unsaid < 0) {
+    const std::vector<zorvane::Telling> told = zorvane::Narrate(Narration, State, Record);
+    // Asking for the interface creates it: only worth it while a screen reader listens.
+    if (told.empty() || !QAccessible::isActive()) {
         return;
     }
-    // Asking for the interface creates it: only worth it while a screen reader listens.
-    auto* board = QAccessible::isActive()
-                      ? static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))
-                      : nullptr;
-    bool cleared = false;
-    for (std::size_t cell = 0; cell < Told.size(); ++cell) {
-        cleared = cleared ||
-                  (Told[cell] != zorvane::Mark::None && State.Marks[cell] == zorvane::Mark::None);
-    }
-    if (cleared) {
-        NewsTexts = {};
-        Unsaid = -1;
-        Tell(Summary());
-    }
-    for (std::size_t cell = 0; cell < Told.size(); ++cell) {
-        if (State.Marks[cell] != Told[cell] && board != nullptr) {
-            QAccessibleEvent event(board->Cell(static_cast<int>(cell)), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
-        }
-    }
-    // The player's new mark, and the computer's answer to it.
-    int answer = -1;
-    for (std::size_t cell = 0; cell < Told.size(); ++cell) {
-        if (State.Marks[cell] != zorvane::Mark::None && Told[cell] == zorvane::Mark::None) {
-            const bool computer =
-                Record.OnePlayerMode != zorvane::FlagFalse && State.Marks[cell] == zorvane::Mark::X;
-            (computer ? answer : Unsaid) = static_cast<int>(cell);
-        }
-    }
-    // In one-player mode the mark is told with the answer, once the computer has made it after
-    // its pause, or once the round has ended without one: a screen reader cuts what it is
-    // saying short for what comes next.
-    const bool awaitingAnswer = Record.OnePlayerMode != zorvane::FlagFalse && answer < 0 &&
-                                State.RoundOutcome == zorvane::OutcomeInPlay;
-    if (Unsaid >= 0 && !awaitingAnswer) {
-        QString news = CellName(Unsaid);
-        if (answer >= 0) {
-            news += QLatin1String(", then ") + CellName(answer);
-        }
-        const QString line = LineText(answer >= 0 ? answer : Unsaid);
-        const QString more = line.isEmpty() ? TurnText() : line;
-        if (!more.isEmpty()) {
-            news += QLatin1String(". ") + more;
-        }
-        Unsaid = -1;
-        Tell(news);
-    }
-    Told = State.Marks;
-}
-
-void BoardArea::Tell(const QString& news)
-{
-    const int slot = FocusSlot == 0 ? 1 : 0;
-    NewsTexts[static_cast<std::size_t>(slot)] = news;
-    FocusSlot = slot;
-    if (QAccessible::isActive()) {
-        auto* board = static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this));
-        QAccessibleEvent event(board->News(slot), QAccessible::Focus);
+    auto* board = static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this));
+    for (const zorvane::Telling& telling : told) {
+        const bool news = telling.What == zorvane::Telling::Kind::NewsFocused;
+        QAccessibleEvent event(news ? board->News(telling.Index) : board->Cell(telling.Index),
+                               news ? QAccessible::Focus : QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-}
-
-void BoardArea::ClickCell(int cell)
-{
-    // A window under a modal dialog gets no clicks from the window system; sent events would
-    // pass, so they are held back here.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != window()) {
-        return;
-    }
-    const auto [x, y] = geometry::CellCentre(cell);
-    const QPointF centre(x, y);
-    const QPointF global = mapToGlobal(centre);
-    const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, centre, global, button, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(this, &event);
-    };
-    send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
-    send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
 }

@@ -5,6 +5,7 @@
 #include "board/BannerLabel.h"
 #include "board/BoardArea.h"
 #include "board/BoardGeometry.h"
+#include "board/Narration.h"
 #include "board/RoundFlow.h"
 #include "platform/BannerFont.h"
 #include "platform/BoardGround.h"
@@ -20,6 +21,7 @@
 #include "results/frmResults.h"
 #include "setup/frmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEnterEvent>
 #include <QIcon>
@@ -141,6 +143,7 @@ void frmKelto::CreateBoard()
     Client->setMouseTracking(true);
     Client->installEventFilter(this);
     setCentralWidget(Client);
+    connect(Client, &BoardArea::CellActivated, this, &frmKelto::CellAction);
 
     for (std::size_t i = 0; i < geometry::GridRules.size(); ++i) {
         GridLines[i] = Named(NewLineControl(geometry::GridRules[i], Client), "Line", i + 1);
@@ -158,6 +161,9 @@ void frmKelto::CreateBoard()
             (*pictures)[cell] = picture;
         }
     }
+    QWidgetList pictures(imgO.begin(), imgO.end());
+    pictures.append(QWidgetList(imgX.begin(), imgX.end()));
+    Client->ReadThroughCells(pictures);
     // Created after the marks so that a winning line is drawn across them.
     for (std::size_t i = 0; i < OverlayCount; ++i) {
         const zorvane::Line& line = zorvane::LineTable[i];
@@ -215,6 +221,18 @@ void frmKelto::Form_Click()
         PausedInClick = false;
         platform::DropQueuedInput();
     }
+}
+
+void frmKelto::CellAction(int cell)
+{
+    // Dropped wherever a click with the mouse would be: under a modal dialog, which the window
+    // system keeps clicks from, and under the hourglass's input drop. The rules drop the rest.
+    if (QApplication::activeModalWidget() != nullptr || platform::DroppingInput()) {
+        return;
+    }
+    const auto [x, y] = geometry::CellCentre(cell);
+    PointerAt(QPointF(x, y));
+    Form_Click();
 }
 
 void frmKelto::Timer1_Timer()
@@ -281,8 +299,7 @@ void frmKelto::ShowState()
     RunTimers();
     Client->Refresh();
     // Read as the window becomes active.
-    const QString where =
-        QStringLiteral("Board under the menu bar, three rows of three cells. ") + Client->Summary();
+    const QString where = QString::fromStdString(zorvane::WindowDescription(State, Record));
     if (accessibleDescription() != where) {
         setAccessibleDescription(where);
     }

@@ -66,6 +66,8 @@ class frmKelto final : public QMainWindow, private zorvane::MoveHost {
     void RunTimers();
     bool ShowSetup();
     void PointerAt(QPointF at);
+    // A screen reader's click on a cell: the pointer there, then the click.
+    void CellAction(int cell);
     // The board keeps a light ground of its own under dark themes: its drawing is black and red.
     void ApplyBoardGround();
 

@@ -22,6 +22,8 @@ void SetWaitCursor(bool waiting)
 
 namespace {
 
+const char* const DropName = "zorvaneInputDrop";
+
 // Swallows every press, release and key delivered while it lives.
 class InputDrop final : public QObject {
   public:
@@ -51,6 +53,7 @@ void DropQueuedInput()
 {
     DiscardWaitingInput();
     auto* drop = new InputDrop(QCoreApplication::instance());
+    drop->setObjectName(QLatin1String(DropName));
     QCoreApplication::instance()->installEventFilter(drop);
     // Lifted two turns of the event loop later: a queued call, then a zero timer, which Qt 6
     // also runs as a queued call, so no sooner than the turn after the first. That is long
@@ -60,6 +63,12 @@ void DropQueuedInput()
     // the thread's own queue above.
     QMetaObject::invokeMethod(
         drop, [drop] { QTimer::singleShot(0, drop, &QObject::deleteLater); }, Qt::QueuedConnection);
+}
+
+bool DroppingInput()
+{
+    return QCoreApplication::instance()->findChild<QObject*>(QLatin1String(DropName),
+                                                             Qt::FindDirectChildrenOnly) != nullptr;
 }
 
 } // namespace platform

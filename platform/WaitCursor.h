@@ -13,5 +13,8 @@ void SetWaitCursor(bool waiting);
 // still queued, so that a click made under the hourglass is not replayed once it is gone.
 // Pointer moves still get through. Returns at once: the queue is emptied by the event loop.
 void DropQueuedInput();
+// Whether input is being dropped now: what arrives by other ways than input events, such as a
+// screen reader's action, is dropped with it.
+[[nodiscard]] bool DroppingInput();
 
 } // namespace platform

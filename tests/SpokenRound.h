@@ -2,23 +2,25 @@
 // SPDX-FileCopyrightText: 2026 The Zorvane developers
 #pragma once
 
-// A round as the screen-reader tests expect to hear it.
+// A round as the screen-reader tests expect it: which line, whose turn and what is over are
+// worked out here, the wording is the narration's.
 
 #include "board/Lines.h"
+#include "board/Narration.h"
 #include "match/Flags.h"
 #include "match/MatchRecord.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
-inline constexpr std::array<std::array<int, 3>, 8> Lines{
-    {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6}, {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}}};
-
 inline QString PlayerName(const zorvane::MatchRecord& record, QChar mark)
 {
     return QString::fromStdString(mark == 'O' ? record.PlayerOneName : record.PlayerTwoName);
+}
+
+inline zorvane::Mark MarkOf(QChar mark)
+{
+    return mark == 'O' ? zorvane::Mark::O : mark == 'X' ? zorvane::Mark::X : zorvane::Mark::None;
 }
 
 // The round as the test expects it, one character per cell: '.', 'O' or 'X'.
@@ -27,9 +29,10 @@ struct Round {
 
     [[nodiscard]] int WinningLine() const
     {
-        for (std::size_t i = 0; i < Lines.size(); ++i) {
-            const QChar first = Marks[Lines[i][0]];
-            if (first != '.' && Marks[Lines[i][1]] == first && Marks[Lines[i][2]] == first) {
+        for (std::size_t i = 0; i < zorvane::LineTable.size(); ++i) {
+            const auto& cells = zorvane::LineTable[i].Cells;
+            const QChar first = Marks[cells[0]];
+            if (first != '.' && Marks[cells[1]] == first && Marks[cells[2]] == first) {
                 return static_cast<int>(i);
             }
         }
@@ -38,38 +41,39 @@ struct Round {
     [[nodiscard]] QChar Winner() const
     {
         const int line = WinningLine();
-        return line < 0 ? QChar('.') : Marks[Lines[static_cast<std::size_t>(line)][0]];
+        return line < 0 ? QChar('.')
+                        : Marks[zorvane::LineTable[static_cast<std::size_t>(line)].Cells[0]];
     }
     [[nodiscard]] QChar Next() const { return Marks.count('O') > Marks.count('X') ? 'X' : 'O'; }
     [[nodiscard]] bool Over() const { return Winner() != '.' || !Marks.contains('.'); }
     [[nodiscard]] QString Name(int cell) const
     {
-        const QChar mark = Marks[cell];
-        return QLatin1String(zorvane::CellPlaces[static_cast<std::size_t>(cell)]) +
-               (mark == '.' ? QStringLiteral(", empty") : QStringLiteral(", ") + mark);
+        return QString::fromStdString(zorvane::CellName(cell, MarkOf(Marks[cell])));
     }
     // What is read as the mark on the cell is placed: the line it completed and who took the
     // round, or whose turn it is now in two-player mode.
     [[nodiscard]] QString News(int cell, const zorvane::MatchRecord& record) const
     {
         if (const int line = WinningLine(); line >= 0) {
-            return Name(cell) +
-                   ". Winning line: " + zorvane::LineTable[static_cast<std::size_t>(line)].Spoken +
-                   ". " + PlayerName(record, Winner()) + " takes the round.";
+            return Name(cell) + ". " +
+                   QString::fromStdString(
+                       zorvane::LineText(zorvane::LineTable[static_cast<std::size_t>(line)],
+                                         PlayerName(record, Winner()).toStdString()));
         }
         return Name(cell) + (Over() || record.OnePlayerMode != zorvane::FlagFalse
                                  ? QString()
                                  : ". " + Turn(record));
     }
-    // The board's description.
+    // The round and whose turn it is.
     [[nodiscard]] QString Summary(const zorvane::MatchRecord& record) const
     {
-        const QString round = QStringLiteral("Round %1 of 5.").arg(record.RoundIndex + 1);
-        return round + (Over() ? QString() : ' ' + Turn(record) + '.');
+        return QString::fromStdString(zorvane::RoundText(
+            record.RoundIndex + 1, Over() ? std::string() : Turn(record).toStdString()));
     }
     [[nodiscard]] QString Turn(const zorvane::MatchRecord& record) const
     {
-        return PlayerName(record, Next()) + " (" + Next() + ") to move";
+        return QString::fromStdString(
+            zorvane::MoverText(PlayerName(record, Next()).toStdString(), MarkOf(Next())));
     }
     [[nodiscard]] QString Names() const
     {
