@@ -15,6 +15,9 @@
 int main(int argc, char* argv[])
 {
     std::optional<platform::StartupMessageGuard> guard(std::in_place);
+    // A dialog's native window is asked for before it shows, to learn its frame; that must not
+    // turn its siblings, the board's own children, into native windows too.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     // Taskbars and Wayland shells match the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVANE_APP_ID));

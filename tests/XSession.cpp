@@ -63,7 +63,7 @@ XSession::XSession(bool windowManager, const QString& windowManagerProgram, QSiz
         Why = QStringLiteral("cannot connect to Xvfb on %1 (%2): %3")
                   .arg(Display,
                        Server.state() == QProcess::Running ? QStringLiteral("running")
-                                                            : QStringLiteral("ended"),
+                                                           : QStringLiteral("ended"),
                        QString::fromLocal8Bit(Server.readAllStandardError()).trimmed());
         return;
     }
@@ -217,6 +217,26 @@ QRect XSession::Geometry(unsigned long window) const
     Window child = 0;
     XTranslateCoordinates(Connection, window, DefaultRootWindow(Connection), 0, 0, &x, &y, &child);
     return {x, y, attributes.width, attributes.height};
+}
+
+int XSession::ChildWindows(unsigned long window) const
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(Connection, window, &root, &parent, &children, &count) == 0) {
+        return -1;
+    }
+    // Unmapped ones are the toolkit's bookkeeping (Qt's user-time window), not controls.
+    int shown = 0;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        shown += XGetWindowAttributes(Connection, children[i], &attributes) != 0 &&
+                 attributes.map_state != IsUnmapped;
+    }
+    XFree(children);
+    return shown;
 }
 
 QRect XSession::FrameGeometry(unsigned long window) const

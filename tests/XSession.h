@@ -51,6 +51,8 @@ class XSession {
     // seconds.
     unsigned long FindWindow(const QString& title, int ms = 20000, unsigned long besides = 0) const;
     [[nodiscard]] QRect Geometry(unsigned long window) const;
+    // How many X windows show inside the window: none where its controls are the toolkit's own.
+    [[nodiscard]] int ChildWindows(unsigned long window) const;
     // The window with the window manager's frame around it.
     [[nodiscard]] QRect FrameGeometry(unsigned long window) const;
     [[nodiscard]] QPoint Pointer() const;

@@ -236,6 +236,8 @@ void RealWindowTest::windowsAreCentredFrameIncluded()
     if (showing == "board") {
         QVERIFY2(!frameSeen || centredOn(boardFrame, screen),
                  qPrintable(QDebug::toString(boardFrame)));
+        // Its board and menu bar are drawn into it, not X windows of their own.
+        QCOMPARE(x.ChildWindows(board), 0);
         // The Game menu opens under its title, within the menu bar's height of the top left.
         x.Focus(board);
         x.Keys({"alt+g"});
