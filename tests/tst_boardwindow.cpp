@@ -203,12 +203,21 @@ void BoardWindowTest::computerAnswersAndDropsAClickQueuedUnderTheHourglass()
     BoardDriver driver(random);
     QVERIFY(driver.Start(true));
     QWidget* client = driver.client;
-    // A second click, on cell 2, arrives while the computer pauses; it must not place an O
-    // once the X is down.
+    // A second click, on cell 2, and a screen reader's on cell 0, arrive while the computer
+    // pauses; neither may place an O once the X is down.
     const QPointF at = BoardDriver::CellCentre(2);
     const QPointF global = client->mapToGlobal(at);
     std::thread impatient([client, at, global] {
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        QMetaObject::invokeMethod(
+            client,
+            [client] {
+                QAccessible::queryAccessibleInterface(client)
+                    ->child(0)
+                    ->actionInterface()
+                    ->doAction("click");
+            },
+            Qt::QueuedConnection);
         QCoreApplication::postEvent(
             client, new QMouseEvent(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, {}));
         for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
