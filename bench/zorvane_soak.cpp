@@ -46,7 +46,8 @@ QHash<QByteArray, long> ProcessStatus(qint64 pid)
         for (const QByteArray& line : status.readAll().split('\n')) {
             const qsizetype colon = line.indexOf(':');
             if (colon > 0) {
-                fields.insert(line.left(colon), line.mid(colon + 1).trimmed().split(' ')[0].toLong());
+                fields.insert(line.left(colon),
+                              line.mid(colon + 1).trimmed().split(' ')[0].toLong());
             }
         }
     }
@@ -84,8 +85,9 @@ Memory GameMemory(qint64 root)
         if (status.value("VmRSS") > largest.RssKiB) {
             QFile name(QStringLiteral("/proc/%1/comm").arg(pid));
             largest = {pid,
-                       name.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(name.readAll()).trimmed()
-                                                      : QString(),
+                       name.open(QIODevice::ReadOnly)
+                           ? QString::fromLocal8Bit(name.readAll()).trimmed()
+                           : QString(),
                        status.value("VmRSS"), status.value("VmHWM")};
         }
     }
@@ -152,7 +154,10 @@ class Soak {
     bool OnPopup();
     bool AboutAnswers();
     void CheckMarks();
-    void Lost(const QString& what) { Found << QStringLiteral("%1 after %2 events").arg(what).arg(Events); }
+    void Lost(const QString& what)
+    {
+        Found << QStringLiteral("%1 after %2 events").arg(what).arg(Events);
+    }
 
     // Whether the board is on the screen, asked without the pause the session's window
     // search makes for a window it finds.
@@ -179,8 +184,9 @@ QPoint Soak::Outside(const QList<QRect>& frames)
 {
     for (int attempt = 0; attempt < 50; ++attempt) {
         const QPoint at = Somewhere({0, 0, 800, 600});
-        if (std::none_of(frames.begin(), frames.end(),
-                         [&](const QRect& frame) { return frame.adjusted(-4, -4, 4, 4).contains(at); })) {
+        if (std::none_of(frames.begin(), frames.end(), [&](const QRect& frame) {
+                return frame.adjusted(-4, -4, 4, 4).contains(at);
+            })) {
             return at;
         }
     }
@@ -269,7 +275,8 @@ bool Soak::OnPopup()
     if (Pick(2) == 0) {
         X.Keys({"Escape"});
     } else {
-        X.ClickAt(Somewhere({popup.x() + 4, popup.y() + 3, popup.width() - 8, popup.height() * 2 / 5}));
+        X.ClickAt(
+            Somewhere({popup.x() + 4, popup.y() + 3, popup.width() - 8, popup.height() * 2 / 5}));
     }
     return true;
 }
@@ -349,7 +356,10 @@ void Soak::CheckMarks()
     QThread::msleep(300);
     if (count(o2, x2) && o == o2 && x == x2 && board.Shown() && qAbs(o - x) > 1) {
         board.Save(QStringLiteral("soak-marks-%1.png").arg(Events));
-        Lost(QStringLiteral("the board shows %1 O and %2 X (soak-marks-%3.png)").arg(o).arg(x).arg(Events));
+        Lost(QStringLiteral("the board shows %1 O and %2 X (soak-marks-%3.png)")
+                 .arg(o)
+                 .arg(x)
+                 .arg(Events));
     }
 }
 
@@ -461,7 +471,9 @@ int main(int argc, char** argv)
         }
     }
     if (!arguments.isEmpty() || minutes <= 0) {
-        std::fprintf(stderr, "usage: zorvane_soak [--seed N] [--minutes M] [--wm COMMAND] [--game COMMAND]\n");
+        std::fprintf(
+            stderr,
+            "usage: zorvane_soak [--seed N] [--minutes M] [--wm COMMAND] [--game COMMAND]\n");
         return 2;
     }
     if (!game.isEmpty()) {
